@@ -1,0 +1,42 @@
+#include "app/commands.h"
+
+#include "app/main_window.h"
+#include "app/new_page.h"
+#include "app/page_switching.h"
+
+#include <QCursor>
+
+namespace app {
+
+namespace {
+
+void onMenu(Program& p, const QString& caption, const QMenu* in, std::function<void(Program&)> handler) {
+    QAction* a = p.window->action(caption, in);
+    Q_ASSERT(a);
+    QObject::connect(a, &QAction::triggered, p.window, [&p, handler] { handler(p); });
+}
+
+void onButton(Program& p, const QString& name, std::function<void(Program&)> handler) {
+    QObject::connect(p.window->button(name), &QAbstractButton::clicked, p.window, [&p, handler] { handler(p); });
+}
+
+void connectPageArea(Program& p) {
+    MainWindow& w = *p.window;
+    platform::TabStrip* tabs = w.高级选择夹_标签;
+    QObject::connect(tabs, &platform::TabStrip::tabChanged, &w, [&p] { onPageSwitched(p); });
+    QObject::connect(tabs, &platform::TabStrip::leftPressed, &w, [&p](int) { p.window->时钟_滚动->setPeriod(0); });
+    QObject::connect(tabs, &platform::TabStrip::rightReleased, &w, [&p](int index) {
+        if (index == p.window->高级选择夹_标签->current()) p.window->标签选项->popup(QCursor::pos());
+    });
+    w.编辑框_文本显示->onTextChanged = [&p] { onEditBoxTextChanged(p); };
+}
+
+} // namespace
+
+void connectCommands(Program& p) {
+    connectPageArea(p);
+    onMenu(p, "新建文件(&N)", nullptr, addNewPage);
+    onButton(p, "图形按钮_新建", addNewPage);
+}
+
+} // namespace app

@@ -1,0 +1,67 @@
+#include "app/start.h"
+
+#include "app/main_window.h"
+#include "app/page_switching.h"
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/numbers.h"
+#include "platform/profile.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace app {
+
+namespace {
+
+// A picture of the clock's set, drawn on black as the set's masked pictures are.
+QPixmap clockPicture(const QString& name) {
+    QPixmap pixmap(12, 17);
+    pixmap.fill(Qt::black);
+    QPainter painter(&pixmap);
+    QSvgRenderer(QString(":/clock/%1.svg").arg(name)).render(&painter);
+    return pixmap;
+}
+
+void applySavedSettings(Program& p) {
+    using platform::profile::read;
+    const QString file = p.settingsPath();
+    const std::string opacity = read(file, "程序设置", platform::codepage::fromQString("程序透明度"));
+    if (!opacity.empty()) applyOpacity(p, platform::numbers::toInteger(opacity));
+    const std::string period = read(file, "程序设置", platform::codepage::fromQString("报时时间"));
+    if (!period.empty()) {
+        const long long ms = platform::numbers::toInteger(period);
+        p.window->时钟_自动报时->setPeriod(static_cast<int>(std::clamp<long long>(ms, -1, INT32_MAX)));
+    }
+    const std::string autoplay = read(file, "MP3播放器", platform::codepage::fromQString("是否自动播放背景音乐"));
+    if (autoplay == platform::codepage::fromQString("是")) {
+        const std::string music = read(file, "MP3播放器", platform::codepage::fromQString("默认背景音乐"));
+        if (!music.empty()) {
+            if (p.startBackgroundMusic) p.startBackgroundMusic(platform::codepage::toQString(music));
+            p.window->图片框_哆啦A梦播放->show();
+        }
+    }
+}
+
+} // namespace
+
+void applyOpacity(Program& p, long long value) {
+    if (value < 0 || value > 255) value = 255;
+    p.window->setWindowOpacity(static_cast<double>(value) / 255.0);
+}
+
+void onMainWindowCreated(Program& p) {
+    MainWindow& w = *p.window;
+    if (platform::files::exists(p.settingsPath())) applySavedSettings(p);
+    p.store.firstPageColors = {w.编辑框_文本显示->background(), w.编辑框_文本显示->foreground()};
+    p.newFileCounter = 1;
+    refreshStatusBar(p);
+    const QPixmap colon = clockPicture("colon");
+    w.标签_时间冒号->setPixmap(colon);
+    w.标签_时间冒号1->setPixmap(colon);
+    p.通用对话框_打开文件.directory = p.programDirectory;
+    w.trayIcon->setToolTip("汀页本");
+    w.trayIcon->show();
+}
+
+} // namespace app

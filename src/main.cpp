@@ -1,0 +1,33 @@
+// The start routine: builds the program state, runs MainWindow until it is gone; the
+// program state (the page store with it) is released when this returns.
+#include "app/main_window.h"
+#include "platform/edit_box.h"
+#include "platform/files.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPointer>
+#include <QScreen>
+
+int main(int argc, char* argv[]) {
+    platform::installPlainAccessibilityForEditBoxes();
+    QApplication application(argc, argv);
+    Q_INIT_RESOURCE(assets);
+    QFont::insertSubstitution("微软雅黑", "WenQuanYi Micro Hei");
+
+    platform::QtInteraction interaction;
+    app::Program program;
+    program.ui = &interaction;
+    program.programDirectory = platform::files::programDirectory();
+    program.arguments = application.arguments().mid(1);
+
+    auto* window = new app::MainWindow(program);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    const QRect screen = window->screen()->availableGeometry();
+    window->move(screen.center() - window->rect().center());
+    window->show();
+    const QPointer<app::MainWindow> alive(window);
+    const int result = application.exec();
+    delete alive.data(); // before the program state it refers to
+    return result;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The one clock the program reads; tests set it.
+#include <QDateTime>
+#include <optional>
+
+namespace platform {
+
+class Clock {
+public:
+    QDateTime now() const { return fixed_ ? *fixed_ : QDateTime::currentDateTime(); }
+    void setFixed(const QDateTime& at) { fixed_ = at; }
+    void release() { fixed_.reset(); }
+
+private:
+    std::optional<QDateTime> fixed_;
+};
+
+} // namespace platform
