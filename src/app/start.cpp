@@ -23,19 +23,23 @@ QPixmap clockPicture(const QString& name) {
     return pixmap;
 }
 
+// A value of the settings file; section and key names are code-page text there.
+std::string setting(Program& p, const char* section, const char* key) {
+    using platform::codepage::fromQString;
+    return platform::profile::read(p.settingsPath(), fromQString(section), fromQString(key));
+}
+
 void applySavedSettings(Program& p) {
-    using platform::profile::read;
-    const QString file = p.settingsPath();
-    const std::string opacity = read(file, "程序设置", platform::codepage::fromQString("程序透明度"));
+    const std::string opacity = setting(p, "程序设置", "程序透明度");
     if (!opacity.empty()) applyOpacity(p, platform::numbers::toInteger(opacity));
-    const std::string period = read(file, "程序设置", platform::codepage::fromQString("报时时间"));
+    const std::string period = setting(p, "程序设置", "报时时间");
     if (!period.empty()) {
         const long long ms = platform::numbers::toInteger(period);
         p.window->时钟_自动报时->setPeriod(static_cast<int>(std::clamp<long long>(ms, -1, INT32_MAX)));
     }
-    const std::string autoplay = read(file, "MP3播放器", platform::codepage::fromQString("是否自动播放背景音乐"));
+    const std::string autoplay = setting(p, "MP3播放器", "是否自动播放背景音乐");
     if (autoplay == platform::codepage::fromQString("是")) {
-        const std::string music = read(file, "MP3播放器", platform::codepage::fromQString("默认背景音乐"));
+        const std::string music = setting(p, "MP3播放器", "默认背景音乐");
         if (!music.empty()) {
             if (p.startBackgroundMusic) p.startBackgroundMusic(platform::codepage::toQString(music));
             p.window->图片框_哆啦A梦播放->show();
