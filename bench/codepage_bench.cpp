@@ -115,7 +115,8 @@ void IcuDecode(benchmark::State& state) {
         state.SkipWithError("ICU's decoding differs from ours");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(icuConvert(utf8.cnv, gb.cnv, in, out));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(icuConvert(utf8.cnv, gb.cnv, in, out));
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(in.size()));
 }
 
@@ -127,7 +128,8 @@ void IcuEncode(benchmark::State& state) {
         state.SkipWithError("ICU's encoding differs from ours");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(icuConvert(gb.cnv, utf8.cnv, in, out));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(icuConvert(gb.cnv, utf8.cnv, in, out));
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(gbkText().size()));
 }
 
@@ -137,8 +139,8 @@ void IcuDecodeToUtf16(benchmark::State& state) {
     std::vector<UChar> out(in.size() + 16);
     for (auto _ : state) {
         UErrorCode err = U_ZERO_ERROR;
-        benchmark::DoNotOptimize(
-            ucnv_toUChars(gb.cnv, out.data(), std::int32_t(out.size()), in.data(), std::int32_t(in.size()), &err));
+        benchmark::DoNotOptimize(ucnv_toUChars(gb.cnv, out.data(), std::int32_t(out.size()), in.data(),
+                                               std::int32_t(in.size()), &err));
         if (U_FAILURE(err)) state.SkipWithError(u_errorName(err));
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(in.size()));

@@ -2,7 +2,10 @@
 
 #include "app/main_window.h"
 #include "app/new_page.h"
+#include "app/opening.h"
 #include "app/page_switching.h"
+#include "document/document_commands.h"
+#include "editing/editing_wiring.h"
 
 #include <QCursor>
 
@@ -29,6 +32,7 @@ void connectPageArea(Program& p) {
         if (index == p.window->高级选择夹_标签->current()) p.window->标签选项->popup(QCursor::pos());
     });
     w.编辑框_文本显示->onTextChanged = [&p] { onEditBoxTextChanged(p); };
+    w.编辑框_文本显示->onDrop = [&p](const QString& text) { onTextDropped(p, text); };
 }
 
 } // namespace
@@ -37,6 +41,10 @@ void connectCommands(Program& p) {
     connectPageArea(p);
     onMenu(p, "新建文件(&N)", nullptr, addNewPage);
     onButton(p, "图形按钮_新建", addNewPage);
+    onMenu(p, "打开文件(&O)", nullptr, openFiles);
+    onButton(p, "图形按钮_打开文件", openFiles);
+    document::connectDocumentCommands(p);
+    editing::connectEditingCommands(p);
 }
 
 } // namespace app

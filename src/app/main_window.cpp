@@ -285,8 +285,13 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     layoutClient();
 }
 
+void MainWindow::destroyNow() {
+    destroyed_ = true;
+    close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (onCloseRequested && !onCloseRequested()) {
+    if (!destroyed_ && onCloseRequested && !onCloseRequested()) {
         event->ignore();
         return;
     }

@@ -54,8 +54,11 @@ public:
     bool isTopmost() const;
     void setTopmost(bool on);
 
-    // The close box asks this before the window closes (nothing answers yet: allowed).
+    // The close box asks this before the window closes; true lets it close.
     std::function<bool()> onCloseRequested;
+    // Ends the program at once, without asking onCloseRequested.
+    void destroyNow();
+    bool isDestroyed() const { return destroyed_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -72,6 +75,7 @@ private:
 
     std::map<QString, platform::PictureButton*> buttons_;
     std::vector<QMenu*> menus_;
+    bool destroyed_ = false;
 };
 
 } // namespace app

@@ -6,10 +6,13 @@
 #include "platform/clock.h"
 #include "platform/interaction.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+
+class QWidget;
 
 namespace app {
 
@@ -22,6 +25,11 @@ struct Program {
     int filesToOpenGiven = 0;
     int firstFileTaken = 0;
     int wasTopmost = 0;
+    int scrollForward = 0;    // 1: the scroll timer walks toward the last page, 0: the first
+    int jumpPrefixLength = 0; // bytes compared by the last jump by name
+    QPointer<QWidget> jumpWindow; // the open JumpWindow, if any
+    int skipSaveAllConfirm = 0;
+    int closeCancelled = 0;
 
     CommonDialog 通用对话框_打开文件;
 

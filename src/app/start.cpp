@@ -1,6 +1,7 @@
 #include "app/start.h"
 
 #include "app/main_window.h"
+#include "app/opening.h"
 #include "app/page_switching.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
@@ -66,6 +67,7 @@ void onMainWindowCreated(Program& p) {
     p.通用对话框_打开文件.directory = p.programDirectory;
     w.trayIcon->setToolTip("汀页本");
     w.trayIcon->show();
+    openCommandLine(p);
 }
 
 } // namespace app

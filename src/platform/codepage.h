@@ -32,7 +32,8 @@ std::string fromQString(const QString& text);
 // that starts at byte n is cut in half, as byte counting demands.
 std::string firstBytes(std::string_view text, std::size_t n);
 
-// Splits at every occurrence of separator; n separators give n + 1 parts.
+// Splits at every occurrence of separator; n separators give n + 1 parts. An occurrence counts
+// only where it starts and ends on character boundaries (a trail byte is never a separator).
 std::vector<std::string> split(std::string_view text, std::string_view separator);
 
 // Full-width forms (GBK A3A1..A3FE, and the ideographic space A1A1) to their single-byte

@@ -1,9 +1,15 @@
 #include "platform/edit_box.h"
 
 #include "platform/codepage.h"
+#include "platform/drop_text.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -20,6 +26,8 @@ EditBox::EditBox(QWidget* parent) : QsciScintillaBase(parent) {
     // The document is shown as it is: no lexer, no styling, no folding.
     SendScintilla(SCI_SETLEXER, static_cast<unsigned long>(SCLEX_NULL));
     show(PageText());
+    viewport()->setAcceptDrops(true);
+    viewport()->installEventFilter(this);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type, const char*, int, int, int, int, int, int, int) {
         if ((type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) && onTextChanged) onTextChanged();
     });
@@ -72,6 +80,101 @@ void EditBox::setTextFont(const QString& family, int pixelHeight, bool bold) {
     const long hundredths = pixelHeight * 75L;
     styleAll(SCI_STYLESETSIZEFRACTIONAL, hundredths);
     styleAll(SCI_STYLESETBOLD, bold ? 1 : 0);
+}
+
+bool EditBox::eventFilter(QObject* watched, QEvent* event) {
+    // Drops reach the viewport, where the library would insert dropped text; the program
+    // takes every drop as a list of paths instead.
+    if (watched != viewport() || !onDrop) return QsciScintillaBase::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (dropText(*drag->mimeData()))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const auto text = dropText(*drop->mimeData());
+        if (!text) return true;
+        drop->acceptProposedAction();
+        onDrop(*text);
+        return true;
+    }
+    default: return QsciScintillaBase::eventFilter(watched, event);
+    }
+}
+
+bool EditBox::hasSelection() const {
+    return SendScintilla(SCI_GETSELECTIONEMPTY) == 0;
+}
+
+std::string EditBox::selectedUtf8() const {
+    // With a null buffer the message gives the length; the filled buffer may end in a zero.
+    const long length = SendScintilla(SCI_GETSELTEXT, 0UL, static_cast<void*>(nullptr));
+    std::string text(static_cast<std::size_t>(std::max(length, 0L)) + 1, '\0');
+    SendScintilla(SCI_GETSELTEXT, 0UL, static_cast<void*>(text.data()));
+    while (!text.empty() && text.back() == '\0')
+        text.pop_back();
+    return text;
+}
+
+void EditBox::removeSelectionOrNextCharacter() {
+    SendScintilla(SCI_CLEAR);
+    update();
+}
+
+void EditBox::replaceSelection(std::string_view utf8) {
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_REPLACESEL, 0UL, "");
+    if (!utf8.empty()) SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
+    SendScintilla(SCI_ENDUNDOACTION);
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+void EditBox::replaceSelectionUnrecorded(std::string_view utf8) {
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(SCI_REPLACESEL, 0UL, "");
+    if (!utf8.empty()) SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+void EditBox::selectAll() {
+    SendScintilla(SCI_SETSEL, 0UL, SendScintilla(SCI_GETLENGTH));
+    SendScintilla(SCI_SCROLLCARET);
+}
+
+void EditBox::undo() {
+    SendScintilla(SCI_UNDO);
+}
+
+void EditBox::leaveEditKeysToWindow() {
+    const struct {
+        int key;
+        int modifiers;
+    } keys[] = {
+        {'Z', SCMOD_CTRL},               // undo
+        {SCK_DELETE, SCMOD_NORM},        // delete
+        {'X', SCMOD_CTRL},               // cut
+        {'C', SCMOD_CTRL},               // copy
+        {'V', SCMOD_CTRL},               // paste
+        {'A', SCMOD_CTRL},               // select all
+        {'T', SCMOD_CTRL},               // insert date (the box: swap lines)
+        {'D', SCMOD_CTRL},               // insert time (the box: duplicate)
+        {SCK_DELETE, SCMOD_SHIFT},       // the box's other cut key
+        {SCK_INSERT, SCMOD_CTRL},        // the box's other copy key
+        {SCK_INSERT, SCMOD_SHIFT},       // the box's other paste key
+        {'L', SCMOD_CTRL},               // the box's line cut
+        {'T', SCMOD_CTRL | SCMOD_SHIFT}, // the box's line copy
+    };
+    for (const auto& k : keys)
+        SendScintilla(SCI_CLEARCMDKEY, static_cast<unsigned long>(k.key + (k.modifiers << 16)));
+    SendScintilla(SCI_USEPOPUP, static_cast<unsigned long>(SC_POPUP_NEVER));
 }
 
 void installPlainAccessibilityForEditBoxes() {

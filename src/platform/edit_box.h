@@ -6,6 +6,8 @@
 
 #include <Qsci/qsciscintillabase.h>
 #include <functional>
+#include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -31,6 +33,31 @@ public:
     void setTextFont(const QString& family, int pixelHeight, bool bold);
 
     std::function<void()> onTextChanged;
+
+    // Editing for the program's own commands; texts are in the box's decoded form.
+    bool hasSelection() const;
+    std::string selectedUtf8() const;
+    // Removes the selection, or with none the character after the caret (the Delete key).
+    void removeSelectionOrNextCharacter();
+    // Replaces the selection (with none: inserts at the caret) as one undo step; the caret
+    // ends after the new text. The text goes in byte for byte, line ends included.
+    void replaceSelection(std::string_view utf8);
+    // The same without an undo step. The steps recorded before it no longer fit the text, so
+    // the undo record is emptied rather than left to undo the wrong characters.
+    void replaceSelectionUnrecorded(std::string_view utf8);
+    // Anchor at 0, caret at the end, scrolled into view.
+    void selectAll();
+    void undo();
+
+    // Leaves the keys of the program's edit commands to the window's shortcuts, and drops
+    // the box's own clipboard paths (its keys and pop-up menu), which go through QString and
+    // lose bytes.
+    void leaveEditKeysToWindow();
+    // Whatever is dropped on the box arrives here as one text instead of being inserted.
+    std::function<void(const QString&)> onDrop;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void styleAll(unsigned msg, long value);

@@ -28,4 +28,23 @@ void AppFixture::type(const QString& text) {
     }
 }
 
+QString AppFixture::file(const QString& name, const std::string& bytes) {
+    const QString path = folder.path() + "/" + name;
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+std::string AppFixture::bytesOf(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+    return f.readAll().toStdString();
+}
+
+void AppFixture::openChosen(const QStringList& paths) {
+    choose(paths);
+    window->action("打开文件(&O)")->trigger();
+}
+
 } // namespace testing_support

@@ -47,6 +47,17 @@ protected:
 
     // Types text into the edit box with key events, as a user would.
     void type(const QString& text);
+
+    // A file in the test's folder holding bytes; returns its full path.
+    QString file(const QString& name, const std::string& bytes);
+    static std::string bytesOf(const QString& path);
+    // The bytes page k holds.
+    std::string pageBytes(int k) { return program.store.textOf(k).bytes(); }
+    // Opens paths as if chosen in the open dialog.
+    void openChosen(const QStringList& paths);
+    // Answers the next message boxes and file dialogs.
+    void answer(std::initializer_list<platform::Answer> answers) { ui.answers.insert(ui.answers.end(), answers); }
+    void choose(const QStringList& paths) { ui.files.push_back(paths); }
 };
 
 } // namespace testing_support

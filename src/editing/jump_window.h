@@ -1,0 +1,48 @@
+#pragma once
+// JumpWindow: jumps to a page given by its number (1 to the tab count) or by the beginning
+// of its name. Non-modal, owned by MainWindow, destroyed when closed.
+#include "app/program.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+#include <QWidget>
+
+namespace editing {
+
+class JumpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    JumpWindow(app::Program& program, QWidget* owner);
+
+    QLabel* 标签1;
+    QLineEdit* 编辑框_跳转;
+    QCheckBox* 选择框1;
+    QPushButton* 按钮_开始跳转;
+
+    static constexpr int kOuterWidth = 379;
+    static constexpr int kOuterHeight = 114;
+
+    // Makes the outer size 379 x 114 once the window manager's frame is known.
+    void fitOuterSize();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void onModeClicked();
+    void onTextChanged(const QString& text);
+    void jump();
+    void jumpByName(const std::string& entered);
+    void jumpByNumber();
+
+    app::Program& p_;
+    QValidator* integerInput_;
+};
+
+// "跳转页面(&T)": opens JumpWindow, or brings the open one to the front.
+void openJumpWindow(app::Program& p);
+
+} // namespace editing
