@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqscintilla2-qt6-dev libgl1-mesa-dev
   libicu-dev libsdl2-mixer-dev libssl-dev liberfa-dev fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool poppler-utils sox lame
+  xvfb xauth xdotool libx11-dev poppler-utils sox lame
 )
 missing=()
 for p in "${packages[@]}"; do

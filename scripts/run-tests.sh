@@ -13,5 +13,5 @@ cmake --build build
 ctest --test-dir build --output-on-failure -j2
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINGYEBEN_SANITIZE=ON >/dev/null
-cmake --build build-asan --target tingyeben_tests tingyeben
+cmake --build build-asan --target tingyeben_tests tingyeben tingyeben_e2e
 ctest --test-dir build-asan --output-on-failure -j2

@@ -133,7 +133,7 @@ void MainWindow::buildPageArea(QWidget* client) {
     编辑框_文本显示->setGeometry(0, 55, 136, 121);
     编辑框_文本显示->setTextFont("微软雅黑", 14, true);
     编辑框_文本显示->setColours(kBlack, kDarkGreen);
-    编辑框_文本显示->show(program.store.firstPageText); // the box shows the first page's own document
+    编辑框_文本显示->showText(program.store.firstPageText); // the box shows the first page's own document
 
     状态条 = new QStatusBar(client);
     状态条->setObjectName("状态条");

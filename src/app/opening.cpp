@@ -49,7 +49,7 @@ void fillFirstPage(Program& p) {
     const std::size_t n = p.filesToOpen.size();
     const QString path = p.filesToOpen.front();
     PageText text = PageText::fromFile(path);
-    if (currentPage(p) == 0) p.window->编辑框_文本显示->show(text);
+    if (currentPage(p) == 0) p.window->编辑框_文本显示->showText(text);
     p.store.firstPageText = text;
     p.store.firstPagePath = path;
     setTabToFile(p, 0, path);
@@ -114,7 +114,7 @@ void openCommandLine(Program& p) {
     if (entries.empty()) return;
     p.filesToOpen = entries;
     PageText text = PageText::fromFile(entries.front());
-    p.window->编辑框_文本显示->show(text);
+    p.window->编辑框_文本显示->showText(text);
     p.store.firstPageText = text;
     p.store.firstPagePath = entries.front();
     setTabToFile(p, 0, entries.front());

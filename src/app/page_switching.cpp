@@ -17,7 +17,7 @@ void onPageSwitched(Program& p) {
         const ColourPair c = readColourPair(p.store.pageColors.at(k - 1));
         w.编辑框_文本显示->setColours(c.background, c.text);
     }
-    w.编辑框_文本显示->show(p.store.textOf(k));
+    w.编辑框_文本显示->showText(p.store.textOf(k));
     w.setWindowTitle("汀页本  " + p.store.pathOf(k));
     refreshStatusBar(p);
 }

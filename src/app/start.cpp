@@ -68,6 +68,7 @@ void onMainWindowCreated(Program& p) {
     w.trayIcon->setToolTip("汀页本");
     w.trayIcon->show();
     openCommandLine(p);
+    w.编辑框_文本显示->setFocus(); // typing goes to the page from the start
 }
 
 } // namespace app

@@ -133,7 +133,7 @@ void closeAllPages(Program& p) {
     p.store.firstPageText = PageText();
     p.store.firstPagePath.clear();
     p.store.firstPageColors = {kBlack, kDarkGreen};
-    p.window->编辑框_文本显示->show(p.store.firstPageText);
+    p.window->编辑框_文本显示->showText(p.store.firstPageText);
     closePage(p);
     showProgressBar(p, 0);
     suspendTopmost(p, 0);

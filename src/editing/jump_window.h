@@ -1,6 +1,7 @@
 #pragma once
 // JumpWindow: jumps to a page given by its number (1 to the tab count) or by the beginning
-// of its name. Non-modal, owned by MainWindow, destroyed when closed.
+// of its name. Non-modal, owned by MainWindow, destroyed when closed. It is a window of its
+// own rather than a dialog, so that it has a task-bar button of its own.
 #include "app/program.h"
 
 #include <QCheckBox>

@@ -25,7 +25,7 @@ EditBox::EditBox(QWidget* parent) : QsciScintillaBase(parent) {
     SendScintilla(SCI_SETBUFFEREDDRAW, 1UL);
     // The document is shown as it is: no lexer, no styling, no folding.
     SendScintilla(SCI_SETLEXER, static_cast<unsigned long>(SCLEX_NULL));
-    show(PageText());
+    showText(PageText());
     viewport()->setAcceptDrops(true);
     viewport()->installEventFilter(this);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type, const char*, int, int, int, int, int, int, int) {
@@ -33,7 +33,7 @@ EditBox::EditBox(QWidget* parent) : QsciScintillaBase(parent) {
     });
 }
 
-void EditBox::show(const PageText& text) {
+void EditBox::showText(const PageText& text) {
     SendScintilla(SCI_SETDOCPOINTER, 0UL, text.document());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);

@@ -21,7 +21,7 @@ public:
 
     // Shows text; the undo record starts afresh. Runs the text-changed callback, as any
     // change of the box's text does.
-    void show(const PageText& text);
+    void showText(const PageText& text);
     PageText text() const;         // the shown document (a handle, no copy)
     std::string utf8() const;      // the shown text, decoded form (a copy)
     std::string bytes() const;     // the shown text in the code page

@@ -46,17 +46,11 @@ public:
     }
     std::optional<QFont> fontDialog(QWidget*, const QFont&, const QString&) override {
         asked.push_back({Asked::Font, {}, {}});
-        if (fonts.empty()) return std::nullopt;
-        auto f = fonts.front();
-        fonts.pop_front();
-        return f;
+        return next(fonts);
     }
     std::optional<QString> folderDialog(QWidget*, const QString&, const QString&) override {
         asked.push_back({Asked::Folder, {}, {}});
-        if (folders.empty()) return std::nullopt;
-        auto f = folders.front();
-        folders.pop_front();
-        return f;
+        return next(folders);
     }
     bool printDialog(QWidget*, QPrinter&) override {
         asked.push_back({Asked::Print, {}, {}});
@@ -64,6 +58,15 @@ public:
         bool b = prints.front();
         prints.pop_front();
         return b;
+    }
+
+    template <typename T> static std::optional<T> next(std::deque<std::optional<T>>& queue) {
+        std::optional<T> out;
+        if (!queue.empty()) {
+            out.swap(queue.front());
+            queue.pop_front();
+        }
+        return out;
     }
 
     std::vector<platform::MessageRequest> messages() const {
