@@ -9,17 +9,8 @@ using platform::Answer;
 
 namespace {
 
-class Closing : public AppFixture {
+class Closing : public testing_support::DocumentFixture {
 protected:
-    void SetUp() override {
-        qputenv("temp", folder.path().toLocal8Bit());
-        start();
-    }
-    void TearDown() override {
-        qunsetenv("temp");
-        platform::files::restoreSystemCalls();
-        AppFixture::TearDown();
-    }
     void close() { window->button("图形按钮_关闭当前")->click(); }
     void closeAll() { window->action("全部关闭(&Q)", window->标签选项)->trigger(); }
     void newPage() { window->action("新建文件(&N)")->trigger(); }

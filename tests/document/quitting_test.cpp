@@ -8,17 +8,8 @@ using platform::Answer;
 
 namespace {
 
-class Quitting : public AppFixture {
+class Quitting : public testing_support::DocumentFixture {
 protected:
-    void SetUp() override {
-        qputenv("temp", folder.path().toLocal8Bit());
-        start();
-    }
-    void TearDown() override {
-        qunsetenv("temp");
-        platform::files::restoreSystemCalls();
-        AppFixture::TearDown();
-    }
     QString reviewFile() { return folder.path() + "/修改文件.TXT"; }
     bool closeBox() { return window->close(); } // true when the window closed
     void exitItem() { window->action("退      出(&E)")->trigger(); }

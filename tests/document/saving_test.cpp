@@ -10,17 +10,12 @@ using platform::Answer;
 
 namespace {
 
-class Saving : public AppFixture {
+class Saving : public testing_support::DocumentFixture {
 protected:
-    void SetUp() override { start(); }
     void save() { window->action("保存文件(&S)")->trigger(); }
     void saveAs() { window->action("另存文件(&K)")->trigger(); }
     void saveAll() { window->action("全部保存(&S)", window->标签选项)->trigger(); }
     void newPage() { window->action("新建文件(&N)")->trigger(); }
-    void TearDown() override {
-        platform::files::restoreSystemCalls();
-        AppFixture::TearDown();
-    }
 };
 
 } // namespace

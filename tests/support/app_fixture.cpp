@@ -1,5 +1,7 @@
 #include "support/app_fixture.h"
 
+#include "platform/files.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -45,6 +47,12 @@ std::string AppFixture::bytesOf(const QString& path) {
 void AppFixture::openChosen(const QStringList& paths) {
     choose(paths);
     window->action("打开文件(&O)")->trigger();
+}
+
+void DocumentFixture::TearDown() {
+    qunsetenv("temp");
+    platform::files::restoreSystemCalls();
+    AppFixture::TearDown();
 }
 
 } // namespace testing_support

@@ -60,4 +60,15 @@ protected:
     void choose(const QStringList& paths) { ui.files.push_back(paths); }
 };
 
+// For saving and closing: the temporary folder (where the review file goes) is the test's
+// own folder, and failing system calls are put right after each test.
+class DocumentFixture : public AppFixture {
+protected:
+    void SetUp() override {
+        qputenv("temp", folder.path().toLocal8Bit());
+        start();
+    }
+    void TearDown() override;
+};
+
 } // namespace testing_support
