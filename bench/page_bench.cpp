@@ -28,7 +28,8 @@ namespace {
 
 QString bigFile(int mb) {
     static QString path;
-    if (path.isEmpty()) path = writeTempFile(QString("big-%1mb.txt").arg(mb), chineseText(std::size_t(mb) << 20));
+    if (path.isEmpty())
+        path = writeTempFile(QString("big-%1mb.txt").arg(mb), chineseText(std::size_t(mb) << 20));
     return path;
 }
 
@@ -105,7 +106,8 @@ double keystrokeMedian(app::MainWindow& w, int strokes, bool wholeView) {
         QApplication::processEvents(); // paints what the keystroke made dirty
         times.push_back(secondsSince(start));
     }
-    if (counter.paints < strokes) std::printf("warning: only %d paints for %d keystrokes\n", counter.paints, strokes);
+    if (counter.paints < strokes)
+        std::printf("warning: only %d paints for %d keystrokes\n", counter.paints, strokes);
     return median(times);
 }
 
@@ -143,8 +145,8 @@ int switchMode(int mb) {
         settle(*a.window);
         times.push_back(secondsSince(start));
     }
-    std::printf("switch: empty page -> %d MB page %.4f s (median), floor %.3f s, ratio %.3f\n", mb, median(times),
-                floor, median(times) / floor);
+    std::printf("switch: empty page -> %d MB page %.4f s (median), floor %.3f s, ratio %.3f\n", mb,
+                median(times), floor, median(times) / floor);
     return 0;
 }
 
@@ -175,7 +177,8 @@ int manyMode() {
     start = Clock::now();
     document::saveAllPages(a.program);
     std::printf("save all of 500 pages with files: %.3f s\n", secondsSince(start));
-    for (const QString& p : paths) QFile::remove(p);
+    for (const QString& p : paths)
+        QFile::remove(p);
     return 0;
 }
 

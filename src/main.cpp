@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
 
     auto* window = new app::MainWindow(program);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with MainWindow, also when it was hidden (closed from the tray).
+    QObject::connect(window, &QObject::destroyed, &application, &QCoreApplication::quit);
     const QRect screen = window->screen()->availableGeometry();
     window->move(screen.center() - window->rect().center());
     window->show();

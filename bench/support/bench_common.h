@@ -20,11 +20,15 @@ long peakMemoryMiB();
 
 // Answers Yes to every question and cancels every dialog.
 class YesInteraction : public platform::Interaction {
-public:
-    platform::Answer message(QWidget*, const platform::MessageRequest&) override { return platform::Answer::Yes; }
+  public:
+    platform::Answer message(QWidget*, const platform::MessageRequest&) override {
+        return platform::Answer::Yes;
+    }
     QStringList fileDialog(QWidget*, const platform::FileDialogRequest&) override { return {}; }
     std::optional<QFont> fontDialog(QWidget*, const QFont&, const QString&) override { return std::nullopt; }
-    std::optional<QString> folderDialog(QWidget*, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> folderDialog(QWidget*, const QString&, const QString&) override {
+        return std::nullopt;
+    }
     bool printDialog(QWidget*, QPrinter&) override { return false; }
 };
 

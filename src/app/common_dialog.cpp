@@ -5,7 +5,8 @@
 namespace app {
 
 QStringList CommonDialog::show(Program& p) {
-    const QStringList chosen = p.ui->fileDialog(p.window, {kind, title, filter, filterIndex, directory, fileName});
+    const QStringList chosen =
+        p.ui->fileDialog(p.window, {kind, title, filter, filterIndex, directory, fileName});
     if (!chosen.isEmpty()) fileName = chosen.front();
     return chosen;
 }

@@ -24,24 +24,15 @@ struct ToolbarEntry {
 
 // The last three buttons keep their distance from the right edge when the window resizes.
 const ToolbarEntry kToolbar[] = {
-    {0, "图形按钮_新建", "new", "新建文本"},
-    {33, "图形按钮_打开文件", "open", "打开文件"},
-    {63, "图形按钮_保存", "save", "保存文件"},
-    {93, "图形按钮_剪切", "cut", "剪切"},
-    {123, "图形按钮_复制", "copy", "复制"},
-    {153, "图形按钮_粘贴", "paste", "粘贴"},
-    {183, "图形按钮_撤消", "undo", "撤消"},
-    {213, "图形按钮_复制全部文本到剪切板", "copyall", ""},
-    {243, "图形按钮_打印", "print", "打印文件"},
-    {273, "图形按钮_设置", "settings", "选项"},
-    {303, "图形按钮_帮助", "help", "帮助"},
-    {333, "图形按钮_关于", "about", "通知"},
-    {363, "图形按钮_关闭当前", "close", "关闭本页"},
-    {393, "图形按钮_到最前", "first", "转到最前"},
-    {423, "图形按钮_最后", "last", "转到最后"},
-    {517, "图形按钮_MP3播放器", "player", "查找"},
-    {546, "图形按钮_日历", "calendar", ""},
-    {574, "图形按钮_报时", "announce", "闹钟设置"},
+    {0, "图形按钮_新建", "new", "新建文本"},         {33, "图形按钮_打开文件", "open", "打开文件"},
+    {63, "图形按钮_保存", "save", "保存文件"},       {93, "图形按钮_剪切", "cut", "剪切"},
+    {123, "图形按钮_复制", "copy", "复制"},          {153, "图形按钮_粘贴", "paste", "粘贴"},
+    {183, "图形按钮_撤消", "undo", "撤消"},          {213, "图形按钮_复制全部文本到剪切板", "copyall", ""},
+    {243, "图形按钮_打印", "print", "打印文件"},     {273, "图形按钮_设置", "settings", "选项"},
+    {303, "图形按钮_帮助", "help", "帮助"},          {333, "图形按钮_关于", "about", "通知"},
+    {363, "图形按钮_关闭当前", "close", "关闭本页"}, {393, "图形按钮_到最前", "first", "转到最前"},
+    {423, "图形按钮_最后", "last", "转到最后"},      {517, "图形按钮_MP3播放器", "player", "查找"},
+    {546, "图形按钮_日历", "calendar", ""},          {574, "图形按钮_报时", "announce", "闹钟设置"},
 };
 
 constexpr int kClientWidth = 782;  // client area as first laid out
@@ -61,27 +52,70 @@ struct MenuSpec {
 
 const std::vector<MenuSpec>& menuSpecs() {
     static const std::vector<MenuSpec> specs = {
-        {"文件(&F)", true,
-         {{"新建文件(&N)", "Ctrl+N"}, {"打开文件(&O)", "Ctrl+O"}, {nullptr, nullptr}, {"保存文件(&S)", "Ctrl+S"},
-          {"另存文件(&K)", "Ctrl+K"}, {nullptr, nullptr}, {"加密解密(&J)", "Ctrl+J"}, {nullptr, nullptr},
-          {"打印文件(&P)", "Ctrl+P"}, {nullptr, nullptr}, {"退      出(&E)", ""}}},
-        {"编辑(&B)", true,
-         {{"撤消(&Z)", "Ctrl+Z"}, {"删除(&D)", "Del"}, {nullptr, nullptr}, {"剪切(&X)", "Ctrl+X"},
-          {"复制(&C)", "Ctrl+C"}, {"粘贴(&V)", "Ctrl+V"}, {"全选(&A)", "Ctrl+A"}, {nullptr, nullptr},
-          {"插入时间(&T)", "Ctrl+T"}, {"插入日期(&D)", "Ctrl+D"}}},
-        {"设置(&S)", true,
-         {{"取消前置(&Q)", ""}, {"取消优化(&N)", ""}, {nullptr, nullptr}, {"设置字体(&T)", ""}, {nullptr, nullptr},
+        {"文件(&F)",
+         true,
+         {{"新建文件(&N)", "Ctrl+N"},
+          {"打开文件(&O)", "Ctrl+O"},
+          {nullptr, nullptr},
+          {"保存文件(&S)", "Ctrl+S"},
+          {"另存文件(&K)", "Ctrl+K"},
+          {nullptr, nullptr},
+          {"加密解密(&J)", "Ctrl+J"},
+          {nullptr, nullptr},
+          {"打印文件(&P)", "Ctrl+P"},
+          {nullptr, nullptr},
+          {"退      出(&E)", ""}}},
+        {"编辑(&B)",
+         true,
+         {{"撤消(&Z)", "Ctrl+Z"},
+          {"删除(&D)", "Del"},
+          {nullptr, nullptr},
+          {"剪切(&X)", "Ctrl+X"},
+          {"复制(&C)", "Ctrl+C"},
+          {"粘贴(&V)", "Ctrl+V"},
+          {"全选(&A)", "Ctrl+A"},
+          {nullptr, nullptr},
+          {"插入时间(&T)", "Ctrl+T"},
+          {"插入日期(&D)", "Ctrl+D"}}},
+        {"设置(&S)",
+         true,
+         {{"取消前置(&Q)", ""},
+          {"取消优化(&N)", ""},
+          {nullptr, nullptr},
+          {"设置字体(&T)", ""},
+          {nullptr, nullptr},
           {"选      项(&X)", ""}}},
-        {"帮助(&H)", true,
-         {{"访问作者主页(&F)", ""}, {nullptr, nullptr}, {"程  序  帮  助(&H)", ""}, {nullptr, nullptr},
+        {"帮助(&H)",
+         true,
+         {{"访问作者主页(&F)", ""},
+          {nullptr, nullptr},
+          {"程  序  帮  助(&H)", ""},
+          {nullptr, nullptr},
           {"关            于(&I)", ""}}},
-        {"托盘菜单(&T)", false,
-         {{"访问作者主页(&H)", ""}, {nullptr, nullptr}, {"关            于(&I)", ""}, {nullptr, nullptr},
-          {"报            时(&B)", ""}, {nullptr, nullptr}, {"退            出(&X)", ""}}},
-        {"标签选项(&B)", false,
-         {{"跳转页面(&T)", ""}, {nullptr, nullptr}, {"关闭本页(&W)", ""}, {"全部关闭(&Q)", ""}, {nullptr, nullptr},
-          {"保存文件(&S)", ""}, {"全部保存(&S)", ""}, {"另存文件(&L)", ""}, {nullptr, nullptr},
-          {"向前滚动(&R)", ""}, {"向后滚动(&T)", ""}, {nullptr, nullptr}, {"打印本页(&P)", ""}}},
+        {"托盘菜单(&T)",
+         false,
+         {{"访问作者主页(&H)", ""},
+          {nullptr, nullptr},
+          {"关            于(&I)", ""},
+          {nullptr, nullptr},
+          {"报            时(&B)", ""},
+          {nullptr, nullptr},
+          {"退            出(&X)", ""}}},
+        {"标签选项(&B)",
+         false,
+         {{"跳转页面(&T)", ""},
+          {nullptr, nullptr},
+          {"关闭本页(&W)", ""},
+          {"全部关闭(&Q)", ""},
+          {nullptr, nullptr},
+          {"保存文件(&S)", ""},
+          {"全部保存(&S)", ""},
+          {"另存文件(&L)", ""},
+          {nullptr, nullptr},
+          {"向前滚动(&R)", ""},
+          {"向后滚动(&T)", ""},
+          {nullptr, nullptr},
+          {"打印本页(&P)", ""}}},
     };
     return specs;
 }
@@ -138,7 +172,8 @@ void MainWindow::buildPageArea(QWidget* client) {
     状态条 = new QStatusBar(client);
     状态条->setObjectName("状态条");
     状态条->setSizeGripEnabled(false);
-    状态条->setStyleSheet("QStatusBar { background: #202020; } QLabel { color: #d0d0d0; padding-left: 3px; }");
+    状态条->setStyleSheet(
+        "QStatusBar { background: #202020; } QLabel { color: #d0d0d0; padding-left: 3px; }");
     const int paneWidths[3] = {180, 245, 600};
     for (int i = 0; i < 3; ++i) {
         statusPanes[i] = new QLabel(状态条);
@@ -244,7 +279,9 @@ QAction* MainWindow::action(const QString& caption, const QMenu* in) const {
     return nullptr;
 }
 
-bool MainWindow::isTopmost() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+bool MainWindow::isTopmost() const {
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
 void MainWindow::setTopmost(bool on) {
     if (on == isTopmost()) return;

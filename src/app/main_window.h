@@ -20,7 +20,7 @@ namespace app {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(Program& program);
     ~MainWindow() override;
 
@@ -60,12 +60,12 @@ public:
     void destroyNow();
     bool isDestroyed() const { return destroyed_; }
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildPageArea(QWidget* client);
     void buildToolbar(QWidget* client);
     void buildClock(QWidget* client);

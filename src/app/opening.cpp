@@ -64,15 +64,16 @@ void fillFirstPage(Program& p) {
 void openFiles(Program& p) {
     suspendTopmost(p, 1);
     if (p.filesToOpenGiven == 0) {
-        const QStringList chosen = p.ui->fileDialog(
-            p.window, {platform::FileDialogKind::OpenMany, kOpenTitle, p.通用对话框_打开文件.filter, 1,
-                       p.programDirectory, QString()});
+        const QStringList chosen =
+            p.ui->fileDialog(p.window, {platform::FileDialogKind::OpenMany, kOpenTitle,
+                                        p.通用对话框_打开文件.filter, 1, p.programDirectory, QString()});
         p.filesToOpen.assign(chosen.begin(), chosen.end());
     }
     dropEmptyEntries(p.filesToOpen);
     const std::size_t n = p.filesToOpen.size();
     if (n >= 500) {
-        const QString text = QString("你欲打开的文件过数为：%1个\r\n可能导致程序无反应，你确定继续吗？").arg(n);
+        const QString text =
+            QString("你欲打开的文件过数为：%1个\r\n可能导致程序无反应，你确定继续吗？").arg(n);
         if (p.ui->message(p.window, {text, "警告！", platform::Buttons::YesNo, platform::Icon::Warning}) ==
             platform::Answer::No) {
             p.filesToOpen.clear();

@@ -30,7 +30,7 @@ struct PageStore {
     QString firstPagePath;
     std::array<long, 2> firstPageColors{0, 0}; // background, text colour
 
-    std::vector<PageText> pageTexts;     // element k at [k - 1]
+    std::vector<PageText> pageTexts; // element k at [k - 1]
     std::vector<QString> pagePaths;
     std::vector<std::string> pageColors; // colour pair texts
 

@@ -4,9 +4,13 @@
 
 namespace app {
 
-int currentPage(Program& p) { return p.window->高级选择夹_标签->current(); }
+int currentPage(Program& p) {
+    return p.window->高级选择夹_标签->current();
+}
 
-QString tipOf(Program& p, int k) { return p.window->高级选择夹_标签->tip(k); }
+QString tipOf(Program& p, int k) {
+    return p.window->高级选择夹_标签->tip(k);
+}
 
 void onPageSwitched(Program& p) {
     MainWindow& w = *p.window;
@@ -63,8 +67,12 @@ void showProgressBar(Program& p, int flag) {
     }
 }
 
-void advanceProgress(Program& p, int step) { setProgress(p, p.window->进度条->value() + step); }
+void advanceProgress(Program& p, int step) {
+    setProgress(p, p.window->进度条->value() + step);
+}
 
-void setProgress(Program& p, int position) { p.window->进度条->setValue(std::clamp(position, 0, 1000)); }
+void setProgress(Program& p, int position) {
+    p.window->进度条->setValue(std::clamp(position, 0, 1000));
+}
 
 } // namespace app

@@ -25,8 +25,8 @@ struct Program {
     int filesToOpenGiven = 0;
     int firstFileTaken = 0;
     int wasTopmost = 0;
-    int scrollForward = 0;    // 1: the scroll timer walks toward the last page, 0: the first
-    int jumpPrefixLength = 0; // bytes compared by the last jump by name
+    int scrollForward = 0;        // 1: the scroll timer walks toward the last page, 0: the first
+    int jumpPrefixLength = 0;     // bytes compared by the last jump by name
     QPointer<QWidget> jumpWindow; // the open JumpWindow, if any
     int skipSaveAllConfirm = 0;
     int closeCancelled = 0;

@@ -22,17 +22,26 @@ bool isPageModified(const PageText& text, const QString& path) {
 void askSaveBeforeClose(Program& p) {
     const int k = currentPage(p);
     if (!isPageModified(p.store.textOf(k), p.store.pathOf(k))) return;
-    const QString text = "文件: " + tipOf(p, k) + " 已经被修改！\r\n文件路径: " + p.store.pathOf(k) + "\r\n请问是否保存？";
-    switch (p.ui->message(p.window, {text, "文件已经被修改,是否保存！", Buttons::YesNoCancel, Icon::Question})) {
-    case Answer::Yes: savePage(p); return;
-    case Answer::Cancel: p.closeCancelled = 1; return;
-    default: return;
+    const QString text =
+        "文件: " + tipOf(p, k) + " 已经被修改！\r\n文件路径: " + p.store.pathOf(k) + "\r\n请问是否保存？";
+    switch (
+        p.ui->message(p.window, {text, "文件已经被修改,是否保存！", Buttons::YesNoCancel, Icon::Question})) {
+    case Answer::Yes:
+        savePage(p);
+        return;
+    case Answer::Cancel:
+        p.closeCancelled = 1;
+        return;
+    default:
+        return;
     }
 }
 
 namespace {
 
-QString newPageName(Program& p) { return QString("新建文件[%1]").arg(p.newFileCounter); }
+QString newPageName(Program& p) {
+    return QString("新建文件[%1]").arg(p.newFileCounter);
+}
 
 // The first page is never removed: closing it makes it an empty new page again.
 void resetFirstPage(Program& p) {
@@ -84,7 +93,9 @@ std::string collectModifiedPages(Program& p, int step) {
     return list;
 }
 
-QString reviewPath() { return platform::files::temporaryDirectory() + "/修改文件.TXT"; }
+QString reviewPath() {
+    return platform::files::temporaryDirectory() + "/修改文件.TXT";
+}
 
 void addReviewPage(Program& p, const QString& header, const std::string& list) {
     using platform::codepage::fromQString;

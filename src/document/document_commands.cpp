@@ -1,5 +1,6 @@
 #include "document/document_commands.h"
 
+#include "app/commands.h"
 #include "app/main_window.h"
 #include "document/closing.h"
 #include "document/quitting.h"
@@ -9,14 +10,10 @@ namespace document {
 
 void connectDocumentCommands(app::Program& p) {
     app::MainWindow& w = *p.window;
-    auto menu = [&](const char* caption, const QMenu* in, void (*handler)(Program&)) {
-        QAction* a = w.action(caption, in);
-        Q_ASSERT(a);
-        QObject::connect(a, &QAction::triggered, &w, [&p, handler] { handler(p); });
+    auto menu = [&](const char* caption, const QMenu* in, app::Handler handler) {
+        app::onAction(p, w.action(caption, in), std::move(handler));
     };
-    auto button = [&](const char* name, void (*handler)(Program&)) {
-        QObject::connect(w.button(name), &QAbstractButton::clicked, &w, [&p, handler] { handler(p); });
-    };
+    auto button = [&](const char* name, app::Handler handler) { app::onButton(p, name, std::move(handler)); };
     menu("保存文件(&S)", nullptr, savePage);
     menu("保存文件(&S)", w.标签选项, savePage);
     button("图形按钮_保存", savePage);

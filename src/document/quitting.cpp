@@ -14,7 +14,8 @@ using platform::Icon;
 
 namespace {
 
-const char* const kReviewQuestion = "被修改的文件\r\n文本框里的所有文件均为已经修改的文件\r\n是否保存已经修改过的文件？";
+const char* const kReviewQuestion =
+    "被修改的文件\r\n文本框里的所有文件均为已经修改的文件\r\n是否保存已经修改过的文件？";
 
 // Both ways out start alike: the list of modified pages, with the progress bar running.
 std::string reviewModifiedPages(Program& p) {

@@ -1,5 +1,6 @@
 #include "editing/editing_wiring.h"
 
+#include "app/commands.h"
 #include "app/main_window.h"
 #include "editing/edit_commands.h"
 #include "editing/jump_window.h"
@@ -11,22 +12,10 @@ namespace editing {
 
 namespace {
 
-using Handler = std::function<void(app::Program&)>;
-
-void onAction(app::Program& p, QAction* action, Handler handler) {
-    Q_ASSERT(action);
-    QObject::connect(action, &QAction::triggered, p.window, [&p, handler] { handler(p); });
-}
-
-void onButton(app::Program& p, const char* name, Handler handler) {
-    QObject::connect(p.window->button(name), &QAbstractButton::clicked, p.window,
-                     [&p, handler] { handler(p); });
-}
-
-void onRightPress(app::Program& p, const char* name, Handler handler) {
-    QObject::connect(p.window->button(name), &platform::PictureButton::rightPressed, p.window,
-                     [&p, handler] { handler(p); });
-}
+using app::Handler;
+using app::onAction;
+using app::onButton;
+using app::onRightPress;
 
 void connectEditMenu(app::Program& p) {
     app::MainWindow& w = *p.window;

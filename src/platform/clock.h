@@ -6,12 +6,12 @@
 namespace platform {
 
 class Clock {
-public:
+  public:
     QDateTime now() const { return fixed_ ? *fixed_ : QDateTime::currentDateTime(); }
     void setFixed(const QDateTime& at) { fixed_ = at; }
     void release() { fixed_.reset(); }
 
-private:
+  private:
     std::optional<QDateTime> fixed_;
 };
 

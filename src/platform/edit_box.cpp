@@ -18,7 +18,8 @@ using S = QsciScintillaBase;
 EditBox::EditBox(QWidget* parent) : QsciScintillaBase(parent) {
     // Only insertions and deletions matter, and without their text.
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT));
-    for (unsigned long margin = 0; margin < 5; ++margin) SendScintilla(SCI_SETMARGINWIDTHN, margin, 0L);
+    for (unsigned long margin = 0; margin < 5; ++margin)
+        SendScintilla(SCI_SETMARGINWIDTHN, margin, 0L);
     SendScintilla(SCI_SETMARGINLEFT, 0UL, 2L);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
@@ -28,9 +29,10 @@ EditBox::EditBox(QWidget* parent) : QsciScintillaBase(parent) {
     showText(PageText());
     viewport()->setAcceptDrops(true);
     viewport()->installEventFilter(this);
-    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type, const char*, int, int, int, int, int, int, int) {
-        if ((type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) && onTextChanged) onTextChanged();
-    });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char*, int, int, int, int, int, int, int) {
+                if ((type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) && onTextChanged) onTextChanged();
+            });
 }
 
 void EditBox::showText(const PageText& text) {
@@ -50,9 +52,13 @@ std::string EditBox::utf8() const {
     return std::string(p, static_cast<std::size_t>(length));
 }
 
-std::string EditBox::bytes() const { return codepage::encode(utf8()); }
+std::string EditBox::bytes() const {
+    return codepage::encode(utf8());
+}
 
-void EditBox::clear() { SendScintilla(SCI_CLEARALL); }
+void EditBox::clear() {
+    SendScintilla(SCI_CLEARALL);
+}
 
 void EditBox::styleAll(unsigned msg, long value) {
     SendScintilla(msg, static_cast<unsigned long>(STYLE_DEFAULT), value);
@@ -69,8 +75,12 @@ void EditBox::setColours(Colour background, Colour foreground) {
     update();
 }
 
-Colour EditBox::background() const { return background_; }
-Colour EditBox::foreground() const { return foreground_; }
+Colour EditBox::background() const {
+    return background_;
+}
+Colour EditBox::foreground() const {
+    return foreground_;
+}
 
 void EditBox::setTextFont(const QString& family, int pixelHeight, bool bold) {
     const QByteArray name = family.toUtf8();
@@ -104,7 +114,8 @@ bool EditBox::eventFilter(QObject* watched, QEvent* event) {
         onDrop(*text);
         return true;
     }
-    default: return QsciScintillaBase::eventFilter(watched, event);
+    default:
+        return QsciScintillaBase::eventFilter(watched, event);
     }
 }
 

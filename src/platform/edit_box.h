@@ -16,16 +16,16 @@ using Colour = long;
 
 class EditBox : public QsciScintillaBase {
     Q_OBJECT
-public:
+  public:
     explicit EditBox(QWidget* parent = nullptr);
 
     // Shows text; the undo record starts afresh. Runs the text-changed callback, as any
     // change of the box's text does.
     void showText(const PageText& text);
-    PageText text() const;         // the shown document (a handle, no copy)
-    std::string utf8() const;      // the shown text, decoded form (a copy)
-    std::string bytes() const;     // the shown text in the code page
-    void clear();                  // empties the shown text
+    PageText text() const;     // the shown document (a handle, no copy)
+    std::string utf8() const;  // the shown text, decoded form (a copy)
+    std::string bytes() const; // the shown text in the code page
+    void clear();              // empties the shown text
 
     void setColours(Colour background, Colour foreground);
     Colour background() const;
@@ -56,10 +56,10 @@ public:
     // Whatever is dropped on the box arrives here as one text instead of being inserted.
     std::function<void(const QString&)> onDrop;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void styleAll(unsigned msg, long value);
     Colour background_ = 0;
     Colour foreground_ = 0;

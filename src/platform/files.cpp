@@ -18,10 +18,14 @@ namespace {
 
 SystemCalls realSystemCalls() {
     return {[](const char* from, const char* to) { return ::rename(from, to); },
-            [](int fd, const void* data, std::size_t size) { return static_cast<long>(::write(fd, data, size)); }};
+            [](int fd, const void* data, std::size_t size) {
+                return static_cast<long>(::write(fd, data, size));
+            }};
 }
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // A symbolic link is written through: resolve the chain to the file it names.
 QString writeTarget(const QString& path) {
@@ -41,7 +45,9 @@ SystemCalls& systemCalls() {
     return calls;
 }
 
-void restoreSystemCalls() { systemCalls() = realSystemCalls(); }
+void restoreSystemCalls() {
+    systemCalls() = realSystemCalls();
+}
 
 namespace {
 
@@ -145,13 +151,18 @@ WriteResult writeAtomically(const QString& path, std::string_view bytes) {
     return {true, {}};
 }
 
-bool exists(const QString& path) { return !path.isEmpty() && QFileInfo::exists(path); }
+bool exists(const QString& path) {
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
 
-bool isFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+bool isFile(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
 
 QString programDirectory() {
     QString dir = QCoreApplication::applicationDirPath();
-    while (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
+    while (dir.size() > 1 && dir.endsWith('/'))
+        dir.chop(1);
     return dir;
 }
 

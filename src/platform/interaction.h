@@ -27,26 +27,27 @@ enum class FileDialogKind { OpenMany, Open, Save };
 struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
     QString title;
-    QString filter;       // pairs of description and pattern separated by "|"
-    int filterIndex = 1;  // 1-based
+    QString filter;      // pairs of description and pattern separated by "|"
+    int filterIndex = 1; // 1-based
     QString directory;
     QString fileName;
 };
 
 class Interaction {
-public:
+  public:
     virtual ~Interaction() = default;
     virtual Answer message(QWidget* parent, const MessageRequest& request) = 0;
     // The chosen full paths; empty when cancelled.
     virtual QStringList fileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial, const QString& title) = 0;
-    virtual std::optional<QString> folderDialog(QWidget* parent, const QString& title, const QString& start) = 0;
+    virtual std::optional<QString> folderDialog(QWidget* parent, const QString& title,
+                                                const QString& start) = 0;
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // Qt's own message boxes and dialogs.
 class QtInteraction : public Interaction {
-public:
+  public:
     Answer message(QWidget* parent, const MessageRequest& request) override;
     QStringList fileDialog(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial, const QString& title) override;

@@ -2,21 +2,24 @@
 
 #include "platform/codepage.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <limits>
 
 namespace platform::numbers {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the digits starting at i.
 std::size_t digitsAt(std::string_view s, std::size_t i) {
     std::size_t n = 0;
-    while (i + n < s.size() && isDigit(s[i + n])) ++n;
+    while (i + n < s.size() && isDigit(s[i + n]))
+        ++n;
     return n;
 }
 
@@ -25,7 +28,8 @@ std::size_t digitsAt(std::string_view s, std::size_t i) {
 double toNumber(std::string_view text) {
     const std::string s = codepage::fullWidthToSingleByte(text);
     std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+        ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         negative = s[i] == '-';
@@ -60,7 +64,9 @@ double toNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-double toNumber(const QString& text) { return toNumber(codepage::fromQString(text)); }
+double toNumber(const QString& text) {
+    return toNumber(codepage::fromQString(text));
+}
 
 long long truncateToInteger(double value) {
     if (std::isnan(value)) return 0;
@@ -70,9 +76,13 @@ long long truncateToInteger(double value) {
     return static_cast<long long>(t);
 }
 
-long long toInteger(std::string_view text) { return truncateToInteger(toNumber(text)); }
+long long toInteger(std::string_view text) {
+    return truncateToInteger(toNumber(text));
+}
 
-std::string integerToText(long long value) { return std::to_string(value); }
+std::string integerToText(long long value) {
+    return std::to_string(value);
+}
 
 std::string decimalText(double value) {
     if (std::isnan(value)) return "0";
@@ -89,7 +99,8 @@ std::string decimalText(double value) {
     auto fixed = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::fixed, decimals);
     std::string out(buf, fixed.ptr);
     if (out.find('.') != std::string::npos) {
-        while (out.back() == '0') out.pop_back();
+        while (out.back() == '0')
+            out.pop_back();
         if (out.back() == '.') out.pop_back();
     }
     if (out == "-0") out = "0";

@@ -14,7 +14,7 @@ using S = QsciScintillaBase;
 // A hidden editor view through which detached documents are filled and read. It lives
 // until the process ends: documents may be released during static destruction.
 class Workbench {
-public:
+  public:
     static Workbench& instance() {
         static Workbench* bench = new Workbench;
         return *bench;
@@ -25,8 +25,8 @@ public:
     // A new document without style bytes; its code page and line ends are its own
     // settings, so they are made here once.
     void* create() const {
-        void* doc = reinterpret_cast<void*>(
-            view_->SendScintilla(S::SCI_CREATEDOCUMENT, 0UL, static_cast<long>(S::SC_DOCUMENTOPTION_STYLES_NONE)));
+        void* doc = reinterpret_cast<void*>(view_->SendScintilla(
+            S::SCI_CREATEDOCUMENT, 0UL, static_cast<long>(S::SC_DOCUMENTOPTION_STYLES_NONE)));
         view_->SendScintilla(S::SCI_SETDOCPOINTER, 0UL, doc);
         view_->SendScintilla(S::SCI_SETCODEPAGE, static_cast<unsigned long>(S::SC_CP_UTF8));
         view_->SendScintilla(S::SCI_SETEOLMODE, static_cast<unsigned long>(S::SC_EOL_CRLF));
@@ -47,7 +47,7 @@ public:
     void addRef(void* doc) const { view_->SendScintilla(S::SCI_ADDREFDOCUMENT, 0UL, doc); }
     void release(void* doc) const { view_->SendScintilla(S::SCI_RELEASEDOCUMENT, 0UL, doc); }
 
-private:
+  private:
     Workbench() : view_(new QsciScintillaBase) {
         view_->setAttribute(Qt::WA_DontShowOnScreen);
         view_->SendScintilla(S::SCI_SETCODEPAGE, static_cast<unsigned long>(S::SC_CP_UTF8));
@@ -61,7 +61,7 @@ private:
 
 // Appends decoded chunks to the document attached to view, without recording undo steps.
 class Filler {
-public:
+  public:
     explicit Filler(QsciScintillaBase& view) : view_(view) {
         view_.SendScintilla(S::SCI_SETUNDOCOLLECTION, 0UL);
     }
@@ -82,7 +82,7 @@ public:
             view_.SendScintilla(S::SCI_APPENDTEXT, static_cast<uintptr_t>(decoded_.size()), decoded_.data());
     }
 
-private:
+  private:
     QsciScintillaBase& view_;
     std::string pending_;
     std::string decoded_;
@@ -92,7 +92,9 @@ private:
 
 PageText::PageText() : doc_(Workbench::instance().create()) {}
 
-PageText::PageText(const PageText& other) : doc_(other.doc_) { Workbench::instance().addRef(doc_); }
+PageText::PageText(const PageText& other) : doc_(other.doc_) {
+    Workbench::instance().addRef(doc_);
+}
 
 PageText& PageText::operator=(const PageText& other) {
     if (doc_ != other.doc_) {
@@ -103,7 +105,9 @@ PageText& PageText::operator=(const PageText& other) {
     return *this;
 }
 
-PageText::~PageText() { Workbench::instance().release(doc_); }
+PageText::~PageText() {
+    Workbench::instance().release(doc_);
+}
 
 PageText PageText::adopt(void* document) {
     Workbench::instance().addRef(document);
@@ -153,10 +157,13 @@ std::string PageText::bytes() const {
 }
 
 std::size_t PageText::documentLength() const {
-    return Workbench::instance().with(
-        doc_, [](QsciScintillaBase& view) { return static_cast<std::size_t>(view.SendScintilla(S::SCI_GETLENGTH)); });
+    return Workbench::instance().with(doc_, [](QsciScintillaBase& view) {
+        return static_cast<std::size_t>(view.SendScintilla(S::SCI_GETLENGTH));
+    });
 }
 
-bool PageText::isEmpty() const { return documentLength() == 0; }
+bool PageText::isEmpty() const {
+    return documentLength() == 0;
+}
 
 } // namespace platform

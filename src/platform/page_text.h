@@ -11,7 +11,7 @@
 namespace platform {
 
 class PageText {
-public:
+  public:
     PageText(); // a new, empty text
     PageText(const PageText& other);
     PageText& operator=(const PageText& other);
@@ -22,16 +22,16 @@ public:
     // file gives the empty text.
     static PageText fromFile(const QString& path);
 
-    std::string bytes() const;     // the text in the code page
-    std::string utf8() const;      // the document's own form
+    std::string bytes() const; // the text in the code page
+    std::string utf8() const;  // the document's own form
     bool isEmpty() const;
     std::size_t documentLength() const;
     bool sameDocument(const PageText& other) const { return doc_ == other.doc_; }
 
-    void* document() const { return doc_; }        // for the edit box
-    static PageText adopt(void* document);           // takes one more reference
+    void* document() const { return doc_; } // for the edit box
+    static PageText adopt(void* document);  // takes one more reference
 
-private:
+  private:
     explicit PageText(void* doc) : doc_(doc) {}
     void* doc_;
 };

@@ -8,20 +8,20 @@ namespace platform {
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     PictureButton(const QString& name, const QString& picture, const QString& hotPicture, QWidget* parent);
     QSize sizeHint() const override { return {30, 30}; }
 
-signals:
+  signals:
     void rightPressed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     QSvgRenderer normal_;
     QSvgRenderer hot_;
     bool hover_ = false;

@@ -10,9 +10,9 @@ namespace platform::profile {
 namespace {
 
 struct Line {
-    std::size_t begin;   // first byte of the line
-    std::size_t end;     // one past its last byte before the line end
-    std::size_t next;    // first byte of the following line
+    std::size_t begin; // first byte of the line
+    std::size_t end;   // one past its last byte before the line end
+    std::size_t next;  // first byte of the following line
 };
 
 std::vector<Line> splitLines(std::string_view s) {
@@ -29,11 +29,15 @@ std::vector<Line> splitLines(std::string_view s) {
     return lines;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -77,9 +81,9 @@ KeyLine keyOf(std::string_view line) {
 }
 
 struct Found {
-    std::optional<std::size_t> header;   // index of the section's header line
-    std::optional<std::size_t> key;      // index of the key's line
-    std::size_t lastContent = 0;         // last non-blank line of the section (or the header)
+    std::optional<std::size_t> header; // index of the section's header line
+    std::optional<std::size_t> key;    // index of the key's line
+    std::size_t lastContent = 0;       // last non-blank line of the section (or the header)
 };
 
 Found locate(std::string_view s, const std::vector<Line>& lines, std::string_view section,

@@ -25,26 +25,43 @@ Answer QtInteraction::message(QWidget* parent, const MessageRequest& request) {
     box.setWindowTitle(request.title);
     box.setText(request.text);
     switch (request.icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
     case Icon::Warning:
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
-    case Icon::None: break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::None:
+        break;
     }
     switch (request.buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     const int answer = box.exec();
     switch (answer) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Ok: return Answer::Ok;
-    default: return request.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return request.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
 }
 
@@ -55,8 +72,12 @@ QStringList QtInteraction::fileDialog(QWidget* parent, const FileDialogRequest& 
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     switch (request.kind) {
-    case FileDialogKind::OpenMany: dialog.setFileMode(QFileDialog::ExistingFiles); break;
-    case FileDialogKind::Open: dialog.setFileMode(QFileDialog::ExistingFile); break;
+    case FileDialogKind::OpenMany:
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        break;
+    case FileDialogKind::Open:
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
     case FileDialogKind::Save:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -74,7 +95,8 @@ std::optional<QFont> QtInteraction::fontDialog(QWidget* parent, const QFont& ini
     return font;
 }
 
-std::optional<QString> QtInteraction::folderDialog(QWidget* parent, const QString& title, const QString& start) {
+std::optional<QString> QtInteraction::folderDialog(QWidget* parent, const QString& title,
+                                                   const QString& start) {
     const QString folder = QFileDialog::getExistingDirectory(parent, title, start);
     if (folder.isEmpty()) return std::nullopt;
     return folder;

@@ -9,7 +9,9 @@ namespace platform {
 
 namespace {
 // '&' would mark a mnemonic on a tab; labels show it as it is.
-QString shown(const std::string& label) { return codepage::toQString(label).replace('&', "&&"); }
+QString shown(const std::string& label) {
+    return codepage::toQString(label).replace('&', "&&");
+}
 } // namespace
 
 TabStrip::TabStrip(QWidget* parent) : QTabBar(parent) {
@@ -56,7 +58,9 @@ void TabStrip::deleteTab(int index) {
     emit tabChanged();
 }
 
-std::string TabStrip::label(int index) const { return tabData(index).toByteArray().toStdString(); }
+std::string TabStrip::label(int index) const {
+    return tabData(index).toByteArray().toStdString();
+}
 
 void TabStrip::setLabel(int index, const std::string& label) {
     if (index < 0 || index >= count()) return;
@@ -64,9 +68,13 @@ void TabStrip::setLabel(int index, const std::string& label) {
     setTabData(index, QByteArray::fromStdString(label));
 }
 
-QString TabStrip::tip(int index) const { return tabToolTip(index); }
+QString TabStrip::tip(int index) const {
+    return tabToolTip(index);
+}
 
-void TabStrip::setTip(int index, const QString& tip) { setTabToolTip(index, tip); }
+void TabStrip::setTip(int index, const QString& tip) {
+    setTabToolTip(index, tip);
+}
 
 void TabStrip::setCurrent(int index) {
     if (index < 0 || index >= count() || index == current()) return;

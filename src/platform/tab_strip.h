@@ -16,7 +16,7 @@ namespace platform {
 
 class TabStrip : public QTabBar {
     Q_OBJECT
-public:
+  public:
     explicit TabStrip(QWidget* parent = nullptr);
 
     int count() const { return QTabBar::count(); }
@@ -32,16 +32,16 @@ public:
     int current() const { return currentIndex(); }
     void setCurrent(int index);
 
-signals:
+  signals:
     void tabChanged();
     void leftPressed(int index);
     void rightReleased(int index);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void selectSilently(int index);
 };
 

@@ -10,7 +10,7 @@ namespace platform {
 
 class Timer : public QObject {
     Q_OBJECT
-public:
+  public:
     Timer(const QString& name, int periodMs, QObject* parent);
 
     void setPeriod(int periodMs);
@@ -21,7 +21,7 @@ public:
     std::function<void()> onTick;
     void fire();
 
-private:
+  private:
     QTimer timer_;
     int period_ = 0;
 };

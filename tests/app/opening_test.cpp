@@ -8,13 +8,13 @@
 #include <QMimeData>
 #include <QUrl>
 
-using testing_support::AppFixture;
 using platform::Answer;
+using testing_support::AppFixture;
 
 namespace {
 
 class Opening : public AppFixture {
-protected:
+  protected:
     void SetUp() override { start(); }
 
     // A drop as the window system delivers it: the drag enters the edit box, then drops.
@@ -34,14 +34,16 @@ protected:
     void dropFiles(const QStringList& paths) {
         auto* data = new QMimeData;
         QList<QUrl> urls;
-        for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+        for (const QString& p : paths)
+            urls << QUrl::fromLocalFile(p);
         data->setUrls(urls);
         drop(data);
     }
     // The progress bar's positions while an opening runs.
     std::vector<int> progressDuring(const std::function<void()>& f) {
         std::vector<int> seen;
-        auto c = QObject::connect(window->进度条, &QProgressBar::valueChanged, [&](int v) { seen.push_back(v); });
+        auto c =
+            QObject::connect(window->进度条, &QProgressBar::valueChanged, [&](int v) { seen.push_back(v); });
         f();
         QObject::disconnect(c);
         return seen;
@@ -108,7 +110,8 @@ TEST_F(Opening, Labels) {
         {"a会议记录.txt", "a会议记\uFFFD..."},
         {"12345678", "12345678..."},
     };
-    for (const auto& c : cases) EXPECT_EQ(uni(app::openedLabel(c.name)), QString::fromUtf8(c.label)) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(uni(app::openedLabel(c.name)), QString::fromUtf8(c.label)) << c.name;
     EXPECT_EQ(app::openedLabel("a会议记录.txt"), gbk("a会议记") + "\xc2...");
     EXPECT_EQ(app::fileNameOf("/docs/a.txt"), "a.txt");
     EXPECT_EQ(app::fileNameOf("/docs/folder/"), "folder");
@@ -123,7 +126,8 @@ TEST_F(Opening, AZeroByteEndsTheText) {
 
 TEST_F(Opening, FiveHundredFilesAskFirst) {
     QStringList many;
-    for (int i = 0; i < 500; ++i) many << QString("/nonexistent/f%1.txt").arg(i);
+    for (int i = 0; i < 500; ++i)
+        many << QString("/nonexistent/f%1.txt").arg(i);
     answer({Answer::No});
     openChosen(many);
     ASSERT_EQ(ui.messages().size(), 1u);
@@ -152,7 +156,8 @@ TEST_F(Opening, ProgressSteps) {
     EXPECT_EQ(positions, (std::vector<int>{333, 666, 999, 0}));
 
     QStringList many;
-    for (int i = 0; i < 1001; ++i) many << QString("/n/%1").arg(i);
+    for (int i = 0; i < 1001; ++i)
+        many << QString("/n/%1").arg(i);
     answer({Answer::Yes});
     positions = progressDuring([&] { openChosen(many); });
     EXPECT_TRUE(positions.empty()) << "with more than 1000 files the step is 0";

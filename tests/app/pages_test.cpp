@@ -11,7 +11,7 @@ using testing_support::AppFixture;
 namespace {
 
 class Pages : public AppFixture {
-protected:
+  protected:
     void SetUp() override { start(); }
     void newPage() { window->action("新建文件(&N)")->trigger(); }
     std::string storedUtf8(int k) { return program.store.textOf(k).utf8(); }
@@ -104,8 +104,11 @@ TEST_F(Pages, ColourPairs) {
     const struct {
         const char* pair;
         long background, text;
-    } cases[] = {{"0；32768", 0, 32768}, {"255；16777215", 255, 16777215}, {"１２；３", 12, 3},
-                 {"abc；x", 0, 0},       {"7.9；-1", 7, -1}};
+    } cases[] = {{"0；32768", 0, 32768},
+                 {"255；16777215", 255, 16777215},
+                 {"１２；３", 12, 3},
+                 {"abc；x", 0, 0},
+                 {"7.9；-1", 7, -1}};
     for (const auto& c : cases) {
         const auto pair = app::readColourPair(gbk(c.pair));
         EXPECT_EQ(pair.background, c.background) << c.pair;
@@ -130,7 +133,8 @@ TEST_F(Pages, SuspendTopmostNests) {
     for (const auto& c : cases) {
         program.wasTopmost = 0;
         window->setTopmost(c.topmostBefore);
-        for (int flag : c.calls) app::suspendTopmost(program, flag);
+        for (int flag : c.calls)
+            app::suspendTopmost(program, flag);
         EXPECT_EQ(window->isTopmost(), c.topmostAfter) << c.what;
     }
 }
@@ -209,7 +213,8 @@ TEST_F(Pages, RandomSessionsKeepTheStoreConsistent) {
             QTest::keyClick(&editBox(), Qt::Key_Backspace);
             break;
         case 6: { // the page's colours change, as the settings window changes them
-            const long bg = static_cast<long>(random() % 0x1000000), fg = static_cast<long>(random() % 0x1000000);
+            const long bg = static_cast<long>(random() % 0x1000000),
+                       fg = static_cast<long>(random() % 0x1000000);
             if (k == 0)
                 program.store.firstPageColors = {bg, fg};
             else
@@ -228,7 +233,8 @@ TEST_F(Pages, RandomSessionsKeepTheStoreConsistent) {
         ASSERT_EQ(storedUtf8(now), editBox().utf8()) << step;
         ASSERT_TRUE(program.store.textOf(now).sameDocument(editBox().text())) << step;
         ASSERT_EQ(pane(0), QString("总数:%1篇 当前:第%2篇").arg(tabs().count()).arg(now + 1)) << step;
-        for (int i = 0; i < tabs().count(); ++i) ASSERT_EQ(storedUtf8(i), pages[i].text) << step << " page " << i;
+        for (int i = 0; i < tabs().count(); ++i)
+            ASSERT_EQ(storedUtf8(i), pages[i].text) << step << " page " << i;
         ASSERT_EQ(editBox().background(), pages[now].background) << step;
         ASSERT_EQ(editBox().foreground(), pages[now].foreground) << step;
     }

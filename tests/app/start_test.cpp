@@ -10,7 +10,9 @@ namespace {
 
 class Start : public AppFixture {};
 
-std::string g(const char* utf8) { return platform::codepage::fromQString(QString::fromUtf8(utf8)); }
+std::string g(const char* utf8) {
+    return platform::codepage::fromQString(QString::fromUtf8(utf8));
+}
 
 } // namespace
 
@@ -60,10 +62,14 @@ TEST_F(Start, SettingsReadAtStart) {
         {"empty values keep the defaults", "[程序设置]\r\n程序透明度=\r\n报时时间=\r\n", 1.0, 1800000, false},
         {"announcement every 90 seconds", "[程序设置]\r\n报时时间=90000\r\n", 1.0, 90000, false},
         {"announcement not a number stops it", "[程序设置]\r\n报时时间=x\r\n", 1.0, 0, false},
-        {"music on", "[MP3播放器]\r\n是否自动播放背景音乐=是\r\n默认背景音乐=/m/歌.mp3\r\n", 1.0, 1800000, true},
-        {"music off", "[MP3播放器]\r\n是否自动播放背景音乐=否\r\n默认背景音乐=/m/歌.mp3\r\n", 1.0, 1800000, false},
-        {"music switch empty", "[MP3播放器]\r\n是否自动播放背景音乐=\r\n默认背景音乐=/m/歌.mp3\r\n", 1.0, 1800000, false},
-        {"music on without a file", "[MP3播放器]\r\n是否自动播放背景音乐=是\r\n默认背景音乐=\r\n", 1.0, 1800000, false},
+        {"music on", "[MP3播放器]\r\n是否自动播放背景音乐=是\r\n默认背景音乐=/m/歌.mp3\r\n", 1.0, 1800000,
+         true},
+        {"music off", "[MP3播放器]\r\n是否自动播放背景音乐=否\r\n默认背景音乐=/m/歌.mp3\r\n", 1.0, 1800000,
+         false},
+        {"music switch empty", "[MP3播放器]\r\n是否自动播放背景音乐=\r\n默认背景音乐=/m/歌.mp3\r\n", 1.0,
+         1800000, false},
+        {"music on without a file", "[MP3播放器]\r\n是否自动播放背景音乐=是\r\n默认背景音乐=\r\n", 1.0,
+         1800000, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -85,7 +91,9 @@ TEST_F(Start, MenusHoldTheirItemsInOrder) {
     auto describe = [](const QMenu* m) {
         QStringList items;
         for (const QAction* a : m->actions())
-            items << (a->isSeparator() ? QString("—") : a->text() + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString()));
+            items << (a->isSeparator()
+                          ? QString("—")
+                          : a->text() + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString()));
         return items.join(" | ");
     };
     const struct {
@@ -104,11 +112,13 @@ TEST_F(Start, MenusHoldTheirItemsInOrder) {
         {"托盘菜单(&T)", false,
          "访问作者主页(&H) | — | 关            于(&I) | — | 报            时(&B) | — | 退            出(&X)"},
         {"标签选项(&B)", false,
-         "跳转页面(&T) | — | 关闭本页(&W) | 全部关闭(&Q) | — | 保存文件(&S) | 全部保存(&S) | 另存文件(&L) | — | "
+         "跳转页面(&T) | — | 关闭本页(&W) | 全部关闭(&Q) | — | 保存文件(&S) | 全部保存(&S) | 另存文件(&L) | "
+         "— | "
          "向前滚动(&R) | 向后滚动(&T) | — | 打印本页(&P)"},
     };
     QStringList bar;
-    for (const QAction* a : window->menuBar()->actions()) bar << a->text();
+    for (const QAction* a : window->menuBar()->actions())
+        bar << a->text();
     EXPECT_EQ(bar, QStringList({"文件(&F)", "编辑(&B)", "设置(&S)", "帮助(&H)"}));
     for (const auto& c : cases) {
         const QMenu* m = window->menu(c.menu);
@@ -127,15 +137,24 @@ TEST_F(Start, ToolbarButtons) {
         int left;
         const char* tip;
     } cases[] = {
-        {"图形按钮_新建", 0, "新建文本"},       {"图形按钮_打开文件", 33, "打开文件"},
-        {"图形按钮_保存", 63, "保存文件"},      {"图形按钮_剪切", 93, "剪切"},
-        {"图形按钮_复制", 123, "复制"},         {"图形按钮_粘贴", 153, "粘贴"},
-        {"图形按钮_撤消", 183, "撤消"},         {"图形按钮_复制全部文本到剪切板", 213, ""},
-        {"图形按钮_打印", 243, "打印文件"},     {"图形按钮_设置", 273, "选项"},
-        {"图形按钮_帮助", 303, "帮助"},         {"图形按钮_关于", 333, "通知"},
-        {"图形按钮_关闭当前", 363, "关闭本页"}, {"图形按钮_到最前", 393, "转到最前"},
-        {"图形按钮_最后", 423, "转到最后"},     {"图形按钮_MP3播放器", 517, "查找"},
-        {"图形按钮_日历", 546, ""},             {"图形按钮_报时", 574, "闹钟设置"},
+        {"图形按钮_新建", 0, "新建文本"},
+        {"图形按钮_打开文件", 33, "打开文件"},
+        {"图形按钮_保存", 63, "保存文件"},
+        {"图形按钮_剪切", 93, "剪切"},
+        {"图形按钮_复制", 123, "复制"},
+        {"图形按钮_粘贴", 153, "粘贴"},
+        {"图形按钮_撤消", 183, "撤消"},
+        {"图形按钮_复制全部文本到剪切板", 213, ""},
+        {"图形按钮_打印", 243, "打印文件"},
+        {"图形按钮_设置", 273, "选项"},
+        {"图形按钮_帮助", 303, "帮助"},
+        {"图形按钮_关于", 333, "通知"},
+        {"图形按钮_关闭当前", 363, "关闭本页"},
+        {"图形按钮_到最前", 393, "转到最前"},
+        {"图形按钮_最后", 423, "转到最后"},
+        {"图形按钮_MP3播放器", 517, "查找"},
+        {"图形按钮_日历", 546, ""},
+        {"图形按钮_报时", 574, "闹钟设置"},
     };
     for (const auto& c : cases) {
         const auto* b = window->button(c.name);

@@ -4,20 +4,21 @@
 #include "platform/files.h"
 #include "support/app_fixture.h"
 
-using testing_support::AppFixture;
 using platform::Answer;
+using testing_support::AppFixture;
 
 namespace {
 
 class Closing : public testing_support::DocumentFixture {
-protected:
+  protected:
     void close() { window->button("图形按钮_关闭当前")->click(); }
     void closeAll() { window->action("全部关闭(&Q)", window->标签选项)->trigger(); }
     void newPage() { window->action("新建文件(&N)")->trigger(); }
     // Tabs 0..4 holding files p0..p4 with texts t0..t4.
     void openFive() {
         QStringList paths;
-        for (int i = 0; i < 5; ++i) paths << file(QString("p%1.txt").arg(i), "t" + std::to_string(i));
+        for (int i = 0; i < 5; ++i)
+            paths << file(QString("p%1.txt").arg(i), "t" + std::to_string(i));
         openChosen(paths);
     }
 };
@@ -104,7 +105,8 @@ TEST_F(Closing, WhichTabBecomesCurrent) {
         EXPECT_EQ(tabs().current(), c.current);
         EXPECT_EQ(editBox().utf8(), c.left[c.current]);
         ASSERT_EQ(program.store.pageTexts.size(), c.left.size() - 1);
-        for (std::size_t k = 0; k < c.left.size(); ++k) EXPECT_EQ(pageBytes(static_cast<int>(k)), c.left[k]);
+        for (std::size_t k = 0; k < c.left.size(); ++k)
+            EXPECT_EQ(pageBytes(static_cast<int>(k)), c.left[k]);
         for (int k = 1; k < tabs().count(); ++k)
             EXPECT_EQ(tabs().tip(k), app::fileNameOf(program.store.pagePaths[k - 1]));
         EXPECT_EQ(pane(0), QString("总数:%1篇 当前:第%2篇").arg(c.left.size()).arg(c.current + 1));
@@ -156,7 +158,8 @@ TEST_F(Closing, CloseAllReviewsSavesAndEmpties) {
     answer({Answer::Yes}); // save all?
     choose({});            // the first page has no file: skip it
     closeAll();
-    const std::string review = gbk("以下文件均被修改：\r\n新建文件[1]\r\n") + gbk(a) + "\r\n" + gbk("是否全部保存？");
+    const std::string review =
+        gbk("以下文件均被修改：\r\n新建文件[1]\r\n") + gbk(a) + "\r\n" + gbk("是否全部保存？");
     EXPECT_EQ(bytesOf(folder.path() + "/修改文件.TXT"), review);
     EXPECT_EQ(bytesOf(a), "+a");
     EXPECT_EQ(tabs().count(), 1);

@@ -3,13 +3,13 @@
 #include "platform/files.h"
 #include "support/app_fixture.h"
 
-using testing_support::AppFixture;
 using platform::Answer;
+using testing_support::AppFixture;
 
 namespace {
 
 class Quitting : public testing_support::DocumentFixture {
-protected:
+  protected:
     QString reviewFile() { return folder.path() + "/修改文件.TXT"; }
     bool closeBox() { return window->close(); } // true when the window closed
     void exitItem() { window->action("退      出(&E)")->trigger(); }
@@ -37,7 +37,8 @@ TEST_F(Quitting, CloseBoxReviewYesSavesWithoutAskingAgain) {
     answer({Answer::Yes});
     EXPECT_TRUE(closeBox());
     ASSERT_EQ(ui.messages().size(), 1u) << "no second question";
-    EXPECT_EQ(ui.messages()[0].text, "被修改的文件\r\n文本框里的所有文件均为已经修改的文件\r\n是否保存已经修改过的文件？");
+    EXPECT_EQ(ui.messages()[0].text,
+              "被修改的文件\r\n文本框里的所有文件均为已经修改的文件\r\n是否保存已经修改过的文件？");
     EXPECT_EQ(ui.messages()[0].title, "文件已经被修改！");
     EXPECT_EQ(bytesOf(a), "+a");
     const std::string review = gbk("以下文件被修改：\r\n") + gbk(a) + "\r\n" + gbk("是否全部保存？");
@@ -90,8 +91,8 @@ TEST_F(Quitting, MenuExitReviewsButStaysOpen) {
     // A second exit lists the review page too: its file does not exist yet.
     answer({Answer::No});
     exitItem();
-    EXPECT_EQ(pageBytes(tabs().current()),
-              gbk("以下文件被修改：\r\n") + gbk(a) + "\r\n" + gbk(reviewFile()) + "\r\n" + gbk("是否全部保存？"));
+    EXPECT_EQ(pageBytes(tabs().current()), gbk("以下文件被修改：\r\n") + gbk(a) + "\r\n" + gbk(reviewFile()) +
+                                               "\r\n" + gbk("是否全部保存？"));
     EXPECT_TRUE(window->isDestroyed());
     EXPECT_FALSE(window->isVisible());
 }

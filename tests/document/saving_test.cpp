@@ -5,13 +5,13 @@
 
 #include <QDir>
 
-using testing_support::AppFixture;
 using platform::Answer;
+using testing_support::AppFixture;
 
 namespace {
 
 class Saving : public testing_support::DocumentFixture {
-protected:
+  protected:
     void save() { window->action("保存文件(&S)")->trigger(); }
     void saveAs() { window->action("另存文件(&K)")->trigger(); }
     void saveAll() { window->action("全部保存(&S)", window->标签选项)->trigger(); }
@@ -34,7 +34,11 @@ TEST_F(Saving, BytesSurviveOpeningAndSaving) {
         {"mixed line ends", "a\r\nb\nc\rd\n\r", "a\r\nb\nc\rd\n\r"},
         {"GBK text", "\xd6\xd0\xce\xc4\xa3\xbb\r\n\xbb\xe1", "\xd6\xd0\xce\xc4\xa3\xbb\r\n\xbb\xe1"},
         {"bytes that are not GBK", "\x81\x20\xff\xfe\x7f\x81", "\x81\x20\xff\xfe\x7f\x81"},
-        {"byte 0x80", "a\x80" "b\x80", "a\x80" "b\x80"},
+        {"byte 0x80",
+         "a\x80"
+         "b\x80",
+         "a\x80"
+         "b\x80"},
         {"four-byte forms", "\x81\x30\x81\x30\x90\x30\x81\x30", "\x81\x30\x81\x30\x90\x30\x81\x30"},
         {"zero byte in the middle", std::string("keep\0lost", 9), "keep"},
         {"empty file", "", ""},
@@ -186,7 +190,8 @@ TEST_F(Saving, SaveAsAdoptsTheNewFileAndKeepsTheTab) {
 }
 
 TEST_F(Saving, SaveAllWritesEveryPageWithTheProgressBarRunning) {
-    const QString a = file("a.txt", "a"), b = file("b.txt", "b"), c = file("c.txt", "c"), d = file("d.txt", "d");
+    const QString a = file("a.txt", "a"), b = file("b.txt", "b"), c = file("c.txt", "c"),
+                  d = file("d.txt", "d");
     openChosen({a, b, c, d});
     for (int k = 0; k < 4; ++k) {
         tabs().setCurrent(k);

@@ -25,10 +25,12 @@ std::string run(const std::string& command) {
     std::string out;
     if (FILE* p = popen(command.c_str(), "r")) {
         char buf[256];
-        while (fgets(buf, sizeof buf, p)) out += buf;
+        while (fgets(buf, sizeof buf, p))
+            out += buf;
         pclose(p);
     }
-    while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
+    while (!out.empty() && (out.back() == '\n' || out.back() == '\r'))
+        out.pop_back();
     return out;
 }
 
@@ -39,12 +41,15 @@ std::string bytesOf(const fs::path& path) {
     return s.str();
 }
 
-void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+void put(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 // The first window whose name starts with name, waiting up to ten seconds.
 std::string waitForWindow(const std::string& name) {
     for (int i = 0; i < 100; ++i) {
-        const std::string id = run("xdotool search --onlyvisible --name '^" + name + "' 2>/dev/null | head -n1");
+        const std::string id =
+            run("xdotool search --onlyvisible --name '^" + name + "' 2>/dev/null | head -n1");
         if (!id.empty()) return id;
         std::this_thread::sleep_for(100ms);
     }
@@ -78,7 +83,7 @@ void requestClose(const std::string& window) {
 }
 
 class RealWindow : public ::testing::Test {
-protected:
+  protected:
     fs::path dir;
     pid_t pid = -1;
 
@@ -100,7 +105,8 @@ protected:
             setenv("QT_QPA_PLATFORM", "xcb", 1);
             setenv("temp", dir.c_str(), 1);
             std::vector<char*> argv{const_cast<char*>(TINGYEBEN_EXE)};
-            for (const auto& f : files) argv.push_back(const_cast<char*>(f.c_str()));
+            for (const auto& f : files)
+                argv.push_back(const_cast<char*>(f.c_str()));
             argv.push_back(nullptr);
             execv(TINGYEBEN_EXE, argv.data());
             _exit(127);
@@ -124,7 +130,8 @@ protected:
 } // namespace
 
 TEST_F(RealWindow, TypesIntoTheFirstPageAndSavesWithCtrlS) {
-    const std::string first = "\xd6\xd0\xce\xc4 line\r\nsecond\nthird\r\x80\xff"; // GBK, mixed line ends, no GBK
+    const std::string first =
+        "\xd6\xd0\xce\xc4 line\r\nsecond\nthird\r\x80\xff"; // GBK, mixed line ends, no GBK
     put(dir / "a.txt", first);
     put(dir / "b.txt", "other file");
     launch({(dir / "a.txt").string(), (dir / "b.txt").string()});
@@ -132,7 +139,8 @@ TEST_F(RealWindow, TypesIntoTheFirstPageAndSavesWithCtrlS) {
     ASSERT_FALSE(window.empty()) << "the main window did not appear";
     std::this_thread::sleep_for(500ms);
 
-    key(window, "ctrl+n"); // a third page, then back to the first with the first-page button below the menu bar
+    key(window,
+        "ctrl+n"); // a third page, then back to the first with the first-page button below the menu bar
     run("xdotool mousemove --window " + window + " 408 40 click 1");
     std::this_thread::sleep_for(300ms);
     typeText(window, "Hi there ");

@@ -28,12 +28,13 @@ std::string get(const QString& path) {
 // Files in dir other than the ones named: a failed write must leave no temporary behind.
 QStringList strays(const QString& dir, const QStringList& expected) {
     QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& e : expected) names.removeAll(e);
+    for (const QString& e : expected)
+        names.removeAll(e);
     return names;
 }
 
 class Files : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString at(const QString& name) { return dir.path() + "/" + name; }
     void TearDown() override { files::restoreSystemCalls(); }
@@ -61,7 +62,8 @@ TEST_F(Files, ReadingCutsAtTheFirstZeroByteAndUnreadableReadsEmpty) {
 
 TEST_F(Files, ChunkedReadingDeliversTheSameBytes) {
     std::string big;
-    for (int i = 0; i < 300000; ++i) big.push_back(static_cast<char>(1 + i % 255));
+    for (int i = 0; i < 300000; ++i)
+        big.push_back(static_cast<char>(1 + i % 255));
     big += std::string("\0tail", 5);
     put(at("big"), big);
     std::string got;
@@ -81,7 +83,8 @@ TEST_F(Files, AtomicWriteReplacesKeepsPermissionsAndFollowsLinks) {
     EXPECT_EQ(get(at("new.txt")), "hello");
 
     put(at("old.txt"), "a much longer old content");
-    QFile::setPermissions(at("old.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    QFile::setPermissions(at("old.txt"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
     ASSERT_TRUE(files::writeAtomically(at("old.txt"), "short").ok);
     EXPECT_EQ(get(at("old.txt")), "short");
     struct stat st {};
@@ -105,13 +108,21 @@ TEST_F(Files, FailedWritesSayWhyAndLeaveTheOldFileIntact) {
         const char* what;
         int failingCall; // 0 write, 1 rename
         int error;
-    } cases[] = {{"disk full while writing", 0, ENOSPC}, {"rename refused", 1, EACCES}, {"rename across devices", 1, EXDEV}};
+    } cases[] = {{"disk full while writing", 0, ENOSPC},
+                 {"rename refused", 1, EACCES},
+                 {"rename across devices", 1, EXDEV}};
     for (const auto& c : cases) {
         files::restoreSystemCalls();
         if (c.failingCall == 0)
-            files::systemCalls().write = [&](int, const void*, std::size_t) { errno = c.error; return -1L; };
+            files::systemCalls().write = [&](int, const void*, std::size_t) {
+                errno = c.error;
+                return -1L;
+            };
         else
-            files::systemCalls().rename = [&](const char*, const char*) { errno = c.error; return -1; };
+            files::systemCalls().rename = [&](const char*, const char*) {
+                errno = c.error;
+                return -1;
+            };
         const auto r = files::writeAtomically(at("keep.txt"), "replacement that must not land");
         EXPECT_FALSE(r.ok) << c.what;
         EXPECT_EQ(r.reason, QString::fromLocal8Bit(strerror(c.error))) << c.what;

@@ -9,7 +9,9 @@ using namespace platform;
 
 namespace {
 
-std::string g(const char* utf8) { return codepage::fromQString(QString::fromUtf8(utf8)); }
+std::string g(const char* utf8) {
+    return codepage::fromQString(QString::fromUtf8(utf8));
+}
 
 struct WriteCase {
     const char* what;
@@ -41,7 +43,8 @@ TEST(Profile, WritesChangeOnlyTheLineTheyMust) {
         {"the first of duplicate keys wins", "[a]\r\nx=1\r\nx=2\r\n", "a", "x", "3", "[a]\r\nx=3\r\nx=2\r\n"},
         {"lone line feeds are kept", "[a]\nx=1\ny=2\n", "a", "x", "5", "[a]\nx=5\ny=2\n"},
         {"GBK names", "[" + mp3 + "]\r\n" + g("默认背景音乐") + "=" + g("歌.mp3") + "\r\n", mp3,
-         g("默认背景音乐"), g("新歌.mp3"), "[" + mp3 + "]\r\n" + g("默认背景音乐") + "=" + g("新歌.mp3") + "\r\n"},
+         g("默认背景音乐"), g("新歌.mp3"),
+         "[" + mp3 + "]\r\n" + g("默认背景音乐") + "=" + g("新歌.mp3") + "\r\n"},
         {"a header without its bracket is an ordinary line", "[a\r\nx=1\r\n", "a", "x", "2",
          "[a\r\nx=1\r\n[a]\r\nx=2\r\n"},
         {"binary bytes elsewhere stay as they are", std::string("\x00\xff\x80[z]\r\n", 8) + "[a]\r\nx=1\r\n",
@@ -66,15 +69,16 @@ TEST(Profile, WritesChangeOnlyTheLineTheyMust) {
 }
 
 TEST(Profile, Reads) {
-    const std::string file = "junk line\r\n[ a ]\r\n  x  =  hello world  \r\ny=\r\nnoequals\r\n[b]\r\nx=other\r\n";
+    const std::string file =
+        "junk line\r\n[ a ]\r\n  x  =  hello world  \r\ny=\r\nnoequals\r\n[b]\r\nx=other\r\n";
     const struct {
         const char* section;
         const char* key;
         const char* value;
     } cases[] = {
-        {"a", "x", "hello world"}, {"A", "X", "hello world"}, {"a", "y", ""}, {"a", "missing", ""},
-        {"b", "x", "other"},       {"c", "x", ""},            {"a", "noequals", ""},
-        {"a", "junk line", ""},
+        {"a", "x", "hello world"}, {"A", "X", "hello world"}, {"a", "y", ""},
+        {"a", "missing", ""},      {"b", "x", "other"},       {"c", "x", ""},
+        {"a", "noequals", ""},     {"a", "junk line", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(profile::readFromText(file, c.section, c.key), c.value) << c.section << "/" << c.key;
@@ -83,9 +87,14 @@ TEST(Profile, Reads) {
 
 TEST(Profile, FilesThatAreNoIniFiles) {
     std::string binary;
-    for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 131 + 7) % 256));
+    for (int i = 0; i < 4096; ++i)
+        binary.push_back(static_cast<char>((i * 131 + 7) % 256));
     const std::string longLine(1 << 20, 'k');
-    const std::string inputs[] = {binary, longLine, "[" + longLine, "[a]\r\nx=" + longLine, "[[[]]]=\r\n=\r\n[",
+    const std::string inputs[] = {binary,
+                                  longLine,
+                                  "[" + longLine,
+                                  "[a]\r\nx=" + longLine,
+                                  "[[[]]]=\r\n=\r\n[",
                                   std::string("\r\r\r\n\n\0[a]", 9)};
     for (const auto& in : inputs) {
         (void)profile::readFromText(in, "a", "x");
@@ -96,7 +105,8 @@ TEST(Profile, FilesThatAreNoIniFiles) {
         const std::string again = profile::writeToText(out, "a", "x", "2");
         EXPECT_EQ(again.size(), out.size());
         std::size_t differing = 0;
-        for (std::size_t i = 0; i < out.size(); ++i) differing += out[i] != again[i];
+        for (std::size_t i = 0; i < out.size(); ++i)
+            differing += out[i] != again[i];
         EXPECT_EQ(differing, 1u);
     }
 }

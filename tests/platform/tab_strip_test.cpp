@@ -13,7 +13,8 @@ struct Strip {
     TabStrip strip;
     std::vector<int> eventsAt;
     Strip(int n, int current) {
-        for (int i = 0; i < n; ++i) strip.appendTab("t" + std::to_string(i));
+        for (int i = 0; i < n; ++i)
+            strip.appendTab("t" + std::to_string(i));
         strip.setCurrent(current);
         QObject::connect(&strip, &TabStrip::tabChanged, [this] { eventsAt.push_back(strip.current()); });
     }
@@ -37,7 +38,14 @@ TEST(TabStrip, OperationsRaiseTheEventExactlyAsPromised) {
         {"select past the end", 5, 2, [](TabStrip& s) { s.setCurrent(5); }, 5, 2, {}, "t2"},
         {"delete after the current tab", 5, 1, [](TabStrip& s) { s.deleteTab(3); }, 4, 1, {}, "t1"},
         {"delete before the current tab", 5, 3, [](TabStrip& s) { s.deleteTab(1); }, 4, 2, {2}, "t3"},
-        {"delete the current tab with one after it", 5, 2, [](TabStrip& s) { s.deleteTab(2); }, 4, 2, {}, "t3"},
+        {"delete the current tab with one after it",
+         5,
+         2,
+         [](TabStrip& s) { s.deleteTab(2); },
+         4,
+         2,
+         {},
+         "t3"},
         {"delete the current last tab", 5, 4, [](TabStrip& s) { s.deleteTab(4); }, 4, 0, {0}, "t0"},
         {"delete the current first tab", 3, 0, [](TabStrip& s) { s.deleteTab(0); }, 2, 0, {}, "t1"},
         {"delete a tab that does not exist", 3, 0, [](TabStrip& s) { s.deleteTab(7); }, 3, 0, {}, "t0"},
@@ -70,7 +78,9 @@ TEST(TabStrip, MouseButtons) {
     s.strip.show();
     std::vector<std::pair<int, int>> pressed; // (index pressed, current at that moment)
     std::vector<int> released;
-    QObject::connect(&s.strip, &TabStrip::leftPressed, [&](int i) { pressed.push_back({i, s.strip.current()}); });
+    QObject::connect(&s.strip, &TabStrip::leftPressed, [&](int i) {
+        pressed.push_back({i, s.strip.current()});
+    });
     QObject::connect(&s.strip, &TabStrip::rightReleased, [&](int i) { released.push_back(i); });
 
     const QPoint second = s.strip.tabRect(2).center();

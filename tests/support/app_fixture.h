@@ -12,7 +12,7 @@
 namespace testing_support {
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir folder;
     ScriptedInteraction ui;
     app::Program program;
@@ -56,14 +56,16 @@ protected:
     // Opens paths as if chosen in the open dialog.
     void openChosen(const QStringList& paths);
     // Answers the next message boxes and file dialogs.
-    void answer(std::initializer_list<platform::Answer> answers) { ui.answers.insert(ui.answers.end(), answers); }
+    void answer(std::initializer_list<platform::Answer> answers) {
+        ui.answers.insert(ui.answers.end(), answers);
+    }
     void choose(const QStringList& paths) { ui.files.push_back(paths); }
 };
 
 // For saving and closing: the temporary folder (where the review file goes) is the test's
 // own folder, and failing system calls are put right after each test.
 class DocumentFixture : public AppFixture {
-protected:
+  protected:
     void SetUp() override {
         qputenv("temp", folder.path().toLocal8Bit());
         start();

@@ -16,10 +16,10 @@ struct Asked {
 };
 
 class ScriptedInteraction : public platform::Interaction {
-public:
+  public:
     std::vector<Asked> asked;
-    std::deque<platform::Answer> answers;   // for message boxes
-    std::deque<QStringList> files;          // for file dialogs (empty list: cancel)
+    std::deque<platform::Answer> answers; // for message boxes
+    std::deque<QStringList> files;        // for file dialogs (empty list: cancel)
     std::deque<std::optional<QFont>> fonts;
     std::deque<std::optional<QString>> folders;
     std::deque<bool> prints;
@@ -27,7 +27,8 @@ public:
     platform::Answer message(QWidget*, const platform::MessageRequest& r) override {
         asked.push_back({Asked::Message, r, {}});
         if (answers.empty()) {
-            ADD_FAILURE() << "unexpected message box: " << r.title.toStdString() << " / " << r.text.toStdString();
+            ADD_FAILURE() << "unexpected message box: " << r.title.toStdString() << " / "
+                          << r.text.toStdString();
             return platform::Answer::Cancel;
         }
         auto a = answers.front();
