@@ -5,6 +5,7 @@
 //   page_bench typing <MB>    one keystroke on that page, and on a 1 KB page
 //   page_bench switch <MB>    switching from an empty page to that page
 //   page_bench many           500 files of 20 KB: open, review at the close box, save all
+//   page_bench start          from the process's start until the empty main window is shown
 #include "app/main_window.h"
 #include "document/quitting.h"
 #include "document/saving.h"
@@ -184,7 +185,17 @@ int manyMode() {
 
 } // namespace
 
+Clock::time_point processStart;
+
+int startMode() {
+    App a(QStringList{});
+    settle(*a.window);
+    std::printf("start: main window shown %.3f s after the process began\n", secondsSince(processStart));
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    processStart = Clock::now();
     platform::installPlainAccessibilityForEditBoxes();
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(assets);
@@ -195,6 +206,7 @@ int main(int argc, char** argv) {
     if (mode == "typing") return typingMode(mb);
     if (mode == "switch") return switchMode(mb);
     if (mode == "many") return manyMode();
-    std::fprintf(stderr, "usage: page_bench floor|open|typing|switch <MB> | many\n");
+    if (mode == "start") return startMode();
+    std::fprintf(stderr, "usage: page_bench floor|open|typing|switch <MB> | many | start\n");
     return 2;
 }

@@ -8,5 +8,6 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 mb=${1:-100}
 for mode in floor open typing switch; do ./build-release/page_bench "$mode" "$mb"; done
 ./build-release/page_bench many
+./build-release/page_bench start
 ./build-release/codepage_bench
 rm -f /tmp/tingyeben-bench-*
