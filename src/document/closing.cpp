@@ -27,7 +27,9 @@ void askSaveBeforeClose(Program& p) {
     switch (
         p.ui->message(p.window, {text, "文件已经被修改,是否保存！", Buttons::YesNoCancel, Icon::Question})) {
     case Answer::Yes:
-        savePage(p);
+        // A page whose file could not be written stays open, as after Cancel; a cancelled
+        // file dialog still lets it close.
+        if (!savePage(p)) p.closeCancelled = 1;
         return;
     case Answer::Cancel:
         p.closeCancelled = 1;

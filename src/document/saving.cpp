@@ -19,7 +19,7 @@ bool writePage(Program& p, const QString& path, const PageText& text) {
     return false;
 }
 
-void savePage(Program& p) {
+bool savePage(Program& p) {
     CommonDialog& dialog = p.通用对话框_打开文件;
     dialog.title = "保存编辑后的文件！";
     dialog.kind = FileDialogKind::Save;
@@ -27,14 +27,15 @@ void savePage(Program& p) {
     const int k = tabs.current();
     suspendTopmost(p, 1);
     if (!p.store.pathOf(k).isEmpty()) {
-        writePage(p, p.store.pathOf(k), p.store.textOf(k));
+        const bool written = writePage(p, p.store.pathOf(k), p.store.textOf(k));
         suspendTopmost(p, 0);
-        return;
+        return written;
     }
     dialog.fileName = platform::codepage::toQString(tabs.label(k));
     const QStringList chosen = dialog.show(p);
+    const bool written = chosen.isEmpty() || writePage(p, chosen.front(), p.store.textOf(k));
     // A file that could not be written is not adopted: the page keeps its name and no path.
-    if (!chosen.isEmpty() && writePage(p, chosen.front(), p.store.textOf(k))) {
+    if (!chosen.isEmpty() && written) {
         const QString name = fileNameOf(chosen.front());
         const std::string bytes = platform::codepage::fromQString(name);
         tabs.setLabel(k, k == 0 ? bytes : platform::codepage::firstBytes(bytes, 8));
@@ -42,6 +43,7 @@ void savePage(Program& p) {
         p.store.pathOf(k) = chosen.front();
     }
     suspendTopmost(p, 0);
+    return written;
 }
 
 void savePageAs(Program& p) {

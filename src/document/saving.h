@@ -6,9 +6,10 @@ namespace document {
 
 using app::Program;
 
-void savePage(Program& p);
+// Returns false when the write failed (the user has been told); a cancelled dialog is no failure.
+bool savePage(Program& p);
 void savePageAs(Program& p);
-// Returns false when a write failed (the user has been told); a cancelled dialog is no failure.
+// Returns false when a write failed; a cancelled dialog is no failure.
 bool saveAllPages(Program& p);
 
 // Writes a page's text as code-page bytes, replacing the file's content without ever leaving

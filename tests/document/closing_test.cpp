@@ -82,6 +82,24 @@ TEST_F(Closing, AFileChangedOnDiskIsOfferedForSaving) {
     EXPECT_EQ(program.store.firstPagePath, "");
 }
 
+TEST_F(Closing, APageWhoseSaveFailedStaysOpen) {
+    const QString path = file("a.txt", "old");
+    openChosen({path, file("b.txt", "b")});
+    tabs().setCurrent(0);
+    type("new ");
+    platform::files::systemCalls().rename = [](const char*, const char*) {
+        errno = EACCES;
+        return -1;
+    };
+    answer({Answer::Yes, Answer::Ok}); // save before closing; the failure is shown
+    close();
+    EXPECT_EQ(tabs().count(), 2);
+    EXPECT_EQ(pageBytes(0), "new old");
+    EXPECT_EQ(program.store.firstPagePath, path);
+    EXPECT_EQ(bytesOf(path), "old");
+    EXPECT_EQ(program.closeCancelled, 0);
+}
+
 TEST_F(Closing, WhichTabBecomesCurrent) {
     const struct {
         const char* what;
