@@ -44,14 +44,14 @@ struct MenuEntry {
     const char* key;
 };
 
-struct MenuSpec {
+struct MenuLayout {
     const char* caption;
     bool inMenuBar;
     std::vector<MenuEntry> items;
 };
 
-const std::vector<MenuSpec>& menuSpecs() {
-    static const std::vector<MenuSpec> specs = {
+const std::vector<MenuLayout>& menuLayouts() {
+    static const std::vector<MenuLayout> layouts = {
         {"文件(&F)",
          true,
          {{"新建文件(&N)", "Ctrl+N"},
@@ -117,7 +117,7 @@ const std::vector<MenuSpec>& menuSpecs() {
           {nullptr, nullptr},
           {"打印本页(&P)", ""}}},
     };
-    return specs;
+    return layouts;
 }
 
 } // namespace
@@ -227,10 +227,10 @@ void MainWindow::buildClock(QWidget* client) {
 }
 
 void MainWindow::buildMenus() {
-    for (const auto& spec : menuSpecs()) {
-        auto* m = new QMenu(spec.caption, this);
-        m->setObjectName(spec.caption);
-        for (const auto& item : spec.items) {
+    for (const auto& menuLayout : menuLayouts()) {
+        auto* m = new QMenu(menuLayout.caption, this);
+        m->setObjectName(menuLayout.caption);
+        for (const auto& item : menuLayout.items) {
             if (!item.caption) {
                 m->addSeparator();
                 continue;
@@ -241,7 +241,7 @@ void MainWindow::buildMenus() {
                 a->setShortcutContext(Qt::WindowShortcut);
             }
         }
-        if (spec.inMenuBar) menuBar()->addMenu(m);
+        if (menuLayout.inMenuBar) menuBar()->addMenu(m);
         menus_.push_back(m);
     }
     托盘菜单 = menu("托盘菜单(&T)");
