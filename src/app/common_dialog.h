@@ -8,10 +8,13 @@ namespace app {
 
 struct Program;
 
+// Text files first, then settings files, then everything.
+inline const QString kTextFileFilter = "文本文件(*.txt)|*.txt|配置文件(*.ini)|*.ini|所有文件(*.*)|*.*|";
+
 struct CommonDialog {
     platform::FileDialogKind kind = platform::FileDialogKind::Open;
     QString title;
-    QString filter = "文本文件(*.txt)|*.txt|配置文件(*.ini)|*.ini|所有文件(*.*)|*.*|";
+    QString filter = kTextFileFilter;
     int filterIndex = 1;
     QString directory;
     QString fileName; // the initial name; after a confirmed dialog the chosen full path

@@ -65,8 +65,8 @@ void openFiles(Program& p) {
     suspendTopmost(p, 1);
     if (p.filesToOpenGiven == 0) {
         const QStringList chosen =
-            p.ui->fileDialog(p.window, {platform::FileDialogKind::OpenMany, kOpenTitle,
-                                        p.通用对话框_打开文件.filter, 1, p.programDirectory, QString()});
+            p.ui->fileDialog(p.window, {platform::FileDialogKind::OpenMany, kOpenTitle, kTextFileFilter, 1,
+                                        p.programDirectory, QString()});
         p.filesToOpen.assign(chosen.begin(), chosen.end());
     }
     dropEmptyEntries(p.filesToOpen);
@@ -121,6 +121,7 @@ void openCommandLine(Program& p) {
     setTabToFile(p, 0, entries.front());
     if (entries.size() == 1) {
         p.filesToOpen.clear();
+        refreshStatusBar(p); // it was written before the file was opened
         return;
     }
     p.filesToOpenGiven = 1;

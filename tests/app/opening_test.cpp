@@ -232,4 +232,6 @@ TEST_F(CommandLine, OneArgumentRelativeToTheCurrentFolder) {
     EXPECT_EQ(editBox().utf8(), "relative");
     EXPECT_EQ(program.store.firstPagePath, folder.path() + "/rel.txt");
     EXPECT_EQ(window->windowTitle(), "汀页本");
+    EXPECT_EQ(pane(1), "标题:rel.txt");
+    EXPECT_EQ(pane(2), folder.path() + "/rel.txt");
 }
