@@ -16,7 +16,7 @@ using platform::Icon;
 bool isPageModified(const PageText& text, const QString& path) {
     const std::string onDisk = path.isEmpty() ? std::string() : platform::files::readText(path);
     if (onDisk.empty()) return !text.isEmpty();
-    return text.bytes() != onDisk;
+    return !text.hasBytes(onDisk);
 }
 
 void askSaveBeforeClose(Program& p) {

@@ -156,6 +156,26 @@ std::string PageText::bytes() const {
     });
 }
 
+bool PageText::hasBytes(std::string_view expected) const {
+    return Workbench::instance().with(doc_, [&](QsciScintillaBase& view) {
+        const long length = view.SendScintilla(S::SCI_GETLENGTH);
+        const char* p = static_cast<const char*>(view.SendScintillaPtrResult(S::SCI_GETCHARACTERPOINTER));
+        std::string_view rest(p, static_cast<std::size_t>(length));
+        std::string piece;
+        std::size_t matched = 0;
+        while (!rest.empty()) {
+            piece.clear();
+            const std::size_t window = std::min<std::size_t>(rest.size(), 1 << 20);
+            const bool final = window == rest.size();
+            const std::size_t used = codepage::encodeAppend(rest.substr(0, window), piece, final);
+            if (expected.substr(matched, piece.size()) != piece) return false;
+            matched += piece.size();
+            rest.remove_prefix(used);
+        }
+        return matched == expected.size();
+    });
+}
+
 std::size_t PageText::documentLength() const {
     return Workbench::instance().with(doc_, [](QsciScintillaBase& view) {
         return static_cast<std::size_t>(view.SendScintilla(S::SCI_GETLENGTH));

@@ -23,7 +23,10 @@ class PageText {
     static PageText fromFile(const QString& path);
 
     std::string bytes() const; // the text in the code page
-    std::string utf8() const;  // the document's own form
+    // Whether the text in the code page is exactly these bytes; encodes piece by piece and
+    // stops at the first difference, so no second copy of a large text is made.
+    bool hasBytes(std::string_view expected) const;
+    std::string utf8() const; // the document's own form
     bool isEmpty() const;
     std::size_t documentLength() const;
     bool sameDocument(const PageText& other) const { return doc_ == other.doc_; }

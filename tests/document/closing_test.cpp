@@ -37,6 +37,7 @@ TEST_F(Closing, TheModifiedTestComparesBytesWithTheFile) {
         {"same bytes", "abc", same, false},
         {"different bytes", "abd", same, true},
         {"longer", "abcd", same, true},
+        {"shorter", "ab", same, true},
         {"a file cut at its zero byte", "abc", zero, false},
         {"no file, empty text", "", "", false},
         {"no file, some text", "x", "", true},
@@ -47,6 +48,17 @@ TEST_F(Closing, TheModifiedTestComparesBytesWithTheFile) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(document::isPageModified(app::PageText::fromBytes(c.text), c.path), c.modified) << c.what;
+
+    // A text of several megabytes is compared piece by piece, up to its very last byte.
+    std::string big;
+    for (int i = 0; big.size() < (3u << 20); ++i)
+        big += "\xd6\xd0\xce\xc4 line " + std::to_string(i) + "\r\n";
+    const QString bigFile = file("big.txt", big);
+    EXPECT_FALSE(document::isPageModified(app::PageText::fromBytes(big), bigFile));
+    std::string changed = big;
+    changed.back() = 'x';
+    EXPECT_TRUE(document::isPageModified(app::PageText::fromBytes(changed), bigFile));
+    EXPECT_TRUE(document::isPageModified(app::PageText::fromBytes(big + "\xd6"), bigFile));
 }
 
 TEST_F(Closing, UneditedPagesCloseWithoutAQuestion) {
