@@ -99,18 +99,23 @@ bool EditBox::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
+        // Always as a copy: a source that moves would delete what was dragged (the
+        // library's own drag of a selection among them).
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (dropText(*drag->mimeData()))
-            drag->acceptProposedAction();
-        else
+        if (dropText(*drag->mimeData())) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        } else {
             drag->ignore();
+        }
         return true;
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         const auto text = dropText(*drop->mimeData());
         if (!text) return true;
-        drop->acceptProposedAction();
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
         onDrop(*text);
         return true;
     }

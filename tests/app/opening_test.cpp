@@ -18,12 +18,24 @@ class Opening : public AppFixture {
     void SetUp() override { start(); }
 
     // A drop as the window system delivers it: the drag enters the edit box, then drops.
+    // A drag whose source proposes a move, as a drag of selected text does.
+    template <typename Event> struct MoveProposed : Event {
+        explicit MoveProposed(const QMimeData* data)
+            : Event(QPoint(10, 10), Qt::MoveAction | Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier) {
+            this->m_defaultAction = Qt::MoveAction;
+        }
+    };
+
+    // The box takes a copy only, so the source never deletes what was dragged.
     void drop(QMimeData* data) {
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        MoveProposed<QDragEnterEvent> enter(data);
         QApplication::sendEvent(editBox().viewport(), &enter);
         EXPECT_TRUE(enter.isAccepted());
-        QDropEvent event(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+        MoveProposed<QDropEvent> event(data);
         QApplication::sendEvent(editBox().viewport(), &event);
+        EXPECT_TRUE(event.isAccepted());
+        EXPECT_EQ(event.dropAction(), Qt::CopyAction);
         delete data;
     }
     void dropText(const QString& text) {
