@@ -120,7 +120,8 @@ WriteResult writeAtomically(const QString& path, std::string_view bytes) {
     ::umask(mask);
     mode_t mode = 0666 & ~mask; // a new file gets what a plain create would give it
     struct stat st {};
-    if (::stat(targetName.constData(), &st) == 0) mode = st.st_mode & 07777;
+    const bool replacing = ::stat(targetName.constData(), &st) == 0;
+    if (replacing) mode = st.st_mode & 07777;
 
     QByteArray tempName = QFile::encodeName(info.absolutePath() + "/.tingyeben-XXXXXX");
     const int fd = ::mkstemp(tempName.data());
@@ -136,6 +137,12 @@ WriteResult writeAtomically(const QString& path, std::string_view bytes) {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return fail(n < 0 ? errno : ENOSPC);
         done += static_cast<std::size_t>(n);
+    }
+    // The file keeps its owner where the system lets us (an administrator saving a user's
+    // file); failing that, it belongs to whoever saved it, as a new file would.
+    if (replacing && (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) &&
+        ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        // not allowed: the saver owns the new file
     }
     if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return fail(errno);
     if (::close(fd) != 0) {

@@ -102,6 +102,18 @@ TEST_F(Files, AtomicWriteReplacesKeepsPermissionsAndFollowsLinks) {
     EXPECT_TRUE(strays(dir.path(), {"new.txt", "old.txt", "target.txt", "link.txt"}).isEmpty());
 }
 
+TEST_F(Files, AReplacedFileKeepsItsOwner) {
+    if (geteuid() != 0) GTEST_SKIP() << "only an administrator can save another user's file";
+    put(at("theirs.txt"), "theirs");
+    ASSERT_EQ(::chown(QFile::encodeName(at("theirs.txt")).constData(), 65534, 65534), 0);
+    ASSERT_TRUE(files::writeAtomically(at("theirs.txt"), "edited by root").ok);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(at("theirs.txt")).constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(get(at("theirs.txt")), "edited by root");
+}
+
 TEST_F(Files, FailedWritesSayWhyAndLeaveTheOldFileIntact) {
     put(at("keep.txt"), "precious");
     const struct {
