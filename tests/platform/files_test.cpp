@@ -150,7 +150,11 @@ TEST_F(Files, WritesWhereNoFileCanBeMadeFail) {
     r = files::writeAtomically(dir.path(), "x");
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.reason.isEmpty());
+}
+
+TEST_F(Files, WritingIntoAReadOnlyFolderFails) {
     if (geteuid() == 0) GTEST_SKIP() << "a read-only folder does not stop root";
+    files::WriteResult r;
     QDir().mkdir(at("ro"));
     put(at("ro/keep.txt"), "old");
     QFile::setPermissions(at("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
