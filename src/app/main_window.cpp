@@ -191,7 +191,10 @@ void MainWindow::buildPageArea(QWidget* client) {
     进度条->setGeometry(0, 505, 256, 20);
     进度条->hide();
 
-    图片框_哆啦A梦播放 = new QLabel(client);
+    QStringList frames;
+    for (int i = 0; i < 8; ++i)
+        frames << QString(":/music/frame%1.svg").arg(i);
+    图片框_哆啦A梦播放 = new platform::AnimatedPicture(frames, 120, client);
     图片框_哆啦A梦播放->setObjectName("图片框_哆啦A梦播放");
     图片框_哆啦A梦播放->setGeometry(467, 1, 38, 30);
     图片框_哆啦A梦播放->hide();

@@ -2,6 +2,7 @@
 // MainWindow builds the widgets of the frame and the page area and wires every event to
 // its handler; what the handlers do lives in the subsystem folders.
 #include "app/program.h"
+#include "platform/animated_picture.h"
 #include "platform/edit_box.h"
 #include "platform/picture_button.h"
 #include "platform/tab_strip.h"
@@ -31,7 +32,7 @@ class MainWindow : public QMainWindow {
     QStatusBar* 状态条;
     QLabel* statusPanes[3];
     QProgressBar* 进度条;
-    QLabel* 图片框_哆啦A梦播放;
+    platform::AnimatedPicture* 图片框_哆啦A梦播放;
     QGroupBox* 分组框_时间;
     QLabel* 标签_时间冒号;
     QLabel* 标签_时间冒号1;

@@ -3,6 +3,7 @@
 #include "support/app_fixture.h"
 
 #include <QMenuBar>
+#include <QTest>
 
 using testing_support::AppFixture;
 
@@ -83,6 +84,11 @@ TEST_F(Start, SettingsReadAtStart) {
         EXPECT_EQ(window->时钟_自动报时->period(), c.period);
         EXPECT_EQ(window->图片框_哆啦A梦播放->isVisible(), c.music);
         EXPECT_EQ(played, c.music ? std::vector<QString>{"/m/歌.mp3"} : std::vector<QString>{});
+        if (c.music) { // the picture box plays its loop while shown
+            const int before = window->图片框_哆啦A梦播放->framesShown();
+            QTest::qWait(400);
+            EXPECT_GT(window->图片框_哆啦A梦播放->framesShown(), before);
+        }
     }
 }
 
