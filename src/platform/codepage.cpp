@@ -158,6 +158,24 @@ int putCodePage(char* o, std::uint32_t cp) {
     return 4;
 }
 
+// Copies the ASCII bytes at p, eight at a time where eight are left; true when it copied
+// any, so the caller looks at p again.
+inline bool copyAscii(const uchar*& p, const uchar* end, char*& o) {
+    if (end - p >= 8) {
+        const std::uint64_t w = load64(p);
+        std::memcpy(o, p, 8);
+        const int n = asciiPrefix(w);
+        o += n;
+        p += n;
+        return n == 8;
+    }
+    if (*p < 0x80) {
+        *o++ = char(*p++);
+        return true;
+    }
+    return false;
+}
+
 // Decodes from p while p < limit, looking ahead as far as end; o must have room for 1.5 times
 // what is read plus 16 bytes. Returns false when it stopped before an incomplete sequence.
 bool decodeRun(const uchar*& pos, const uchar* limit, const uchar* end, char*& out, bool final) {
@@ -169,17 +187,7 @@ bool decodeRun(const uchar*& pos, const uchar* limit, const uchar* end, char*& o
         return more;
     };
     while (p < limit) {
-        if (end - p >= 8) {
-            const std::uint64_t w = load64(p);
-            std::memcpy(o, p, 8);
-            const int n = asciiPrefix(w);
-            o += n;
-            p += n;
-            if (n == 8) continue;
-        } else if (*p < 0x80) {
-            *o++ = char(*p++);
-            continue;
-        }
+        if (copyAscii(p, end, o)) continue;
 
         // Runs of two-byte codes, the bulk of a Chinese text, stay in this loop.
         while (p < limit && end - p >= 2) {
@@ -224,17 +232,7 @@ bool encodeRun(const uchar*& pos, const uchar* limit, const uchar* end, char*& o
         return more;
     };
     while (p < limit) {
-        if (end - p >= 8) {
-            const std::uint64_t w = load64(p);
-            std::memcpy(o, p, 8);
-            const int n = asciiPrefix(w);
-            o += n;
-            p += n;
-            if (n == 8) continue;
-        } else if (*p < 0x80) {
-            *o++ = char(*p++);
-            continue;
-        }
+        if (copyAscii(p, end, o)) continue;
 
         // Three-byte sequences (all of CJK) stay in this loop. An overlong form gives a code
         // point below U+0800, a surrogate has no table entry; both fall to the strict parse.
