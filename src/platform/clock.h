@@ -9,7 +9,6 @@ class Clock {
   public:
     QDateTime now() const { return fixed_ ? *fixed_ : QDateTime::currentDateTime(); }
     void setFixed(const QDateTime& at) { fixed_ = at; }
-    void release() { fixed_.reset(); }
 
   private:
     std::optional<QDateTime> fixed_;

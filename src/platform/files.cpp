@@ -162,9 +162,6 @@ bool exists(const QString& path) {
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-bool isFile(const QString& path) {
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
 
 QString programDirectory() {
     QString dir = QCoreApplication::applicationDirPath();

@@ -34,7 +34,6 @@ struct WriteResult {
 WriteResult writeAtomically(const QString& path, std::string_view bytes);
 
 bool exists(const QString& path);
-bool isFile(const QString& path);
 
 // The folder that holds the running executable, without a trailing separator.
 QString programDirectory();
