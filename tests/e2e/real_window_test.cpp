@@ -82,6 +82,23 @@ void requestClose(const std::string& window) {
     XCloseDisplay(display);
 }
 
+// Xvfb resets itself when its last client leaves, and refuses connections while it does; one
+// connection held for the whole run keeps a program started right after another from meeting
+// a server that is not there.
+class HeldConnection : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        if (getenv("DISPLAY")) display = XOpenDisplay(nullptr);
+    }
+    void TearDown() override {
+        if (display) XCloseDisplay(display);
+    }
+
+  private:
+    Display* display = nullptr;
+};
+const auto* const heldConnection = ::testing::AddGlobalTestEnvironment(new HeldConnection);
+
 class RealWindow : public ::testing::Test {
   protected:
     fs::path dir;
