@@ -26,8 +26,15 @@ int main(int argc, char* argv[]) {
     // The program ends with MainWindow, also when it was hidden (closed from the tray).
     QObject::connect(window, &QObject::destroyed, &application, &QCoreApplication::quit);
     const QRect screen = window->screen()->availableGeometry();
-    window->move(screen.center() - window->rect().center());
+    // Centred by its outer frame; once shown, the window manager's frame is known and the
+    // window is centred again if the frame changed its size.
+    const auto centre = [&] {
+        const QSize outer = window->frameGeometry().size();
+        window->move(screen.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    };
+    centre();
     window->show();
+    if (window->frameGeometry().size() != window->size()) centre();
     const QPointer<app::MainWindow> alive(window);
     const int result = application.exec();
     delete alive.data(); // before the program state it refers to

@@ -294,8 +294,11 @@ void MainWindow::setTopmost(bool on) {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    // A press on the free background moves the window like a press on its title bar.
-    if (event->button() == Qt::LeftButton && windowHandle()) {
+    // A press on the free background moves the window like a press on its title bar; a press
+    // on a control that passes it on (a label, the status bar) does not.
+    QWidget* under = childAt(event->position().toPoint());
+    const bool freeBackground = under == nullptr || under == centralWidget();
+    if (event->button() == Qt::LeftButton && freeBackground && windowHandle()) {
         windowHandle()->startSystemMove();
         event->accept();
         return;

@@ -132,7 +132,7 @@ void closeAllPages(Program& p) {
         return;
     }
     platform::TabStrip& tabs = *p.window->高级选择夹_标签;
-    showProgressBar(p, 1); // saving all gave the status bar back
+    // After saving all, the bar is already hidden again; the removals still count on it.
     setProgress(p, 0);
     step = 1000 / tabs.count();
     // Tab 0 becomes current before the others go, so no removal raises a page switch

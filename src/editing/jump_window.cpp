@@ -7,7 +7,8 @@
 #include "platform/numbers.h"
 
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
+#include <QInputMethodEvent>
+#include <algorithm>
 #include <QWindow>
 
 namespace editing {
@@ -46,9 +47,6 @@ JumpWindow::JumpWindow(app::Program& program, QWidget* owner)
     编辑框_跳转 = new QLineEdit(this);
     编辑框_跳转->setObjectName("编辑框_跳转");
     编辑框_跳转->setGeometry(139, 14, 229, 25);
-    // Integer input: typed characters other than the digits and "-" are refused.
-    integerInput_ = new QRegularExpressionValidator(QRegularExpression("[0-9-]*"), this);
-    编辑框_跳转->setValidator(integerInput_);
     QPalette white = 编辑框_跳转->palette();
     white.setColor(QPalette::Base, Qt::white);
     编辑框_跳转->setPalette(white);
@@ -65,6 +63,7 @@ JumpWindow::JumpWindow(app::Program& program, QWidget* owner)
     connect(选择框1, &QCheckBox::clicked, this, [this] { onModeClicked(); });
     connect(编辑框_跳转, &QLineEdit::textChanged, this, [this](const QString& text) { onTextChanged(text); });
     connect(按钮_开始跳转, &QPushButton::clicked, this, [this] { jump(); });
+    编辑框_跳转->installEventFilter(this); // once every control it looks at exists
 }
 
 void JumpWindow::fitOuterSize() {
@@ -80,10 +79,32 @@ void JumpWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+namespace {
+
+bool onlyDigitsAndMinus(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return (c >= '0' && c <= '9') || c == '-'; });
+}
+
+} // namespace
+
+bool JumpWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Integer input refuses typed characters other than the digits and "-". It filters what
+    // is typed, not what the box holds: a name left from name mode can still be edited.
+    if (watched == 编辑框_跳转 && !选择框1->isChecked()) {
+        if (event->type() == QEvent::KeyPress) {
+            const QString typed = static_cast<QKeyEvent*>(event)->text();
+            const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
+            if (printable && !onlyDigitsAndMinus(typed)) return true;
+        } else if (event->type() == QEvent::InputMethod) {
+            if (!onlyDigitsAndMinus(static_cast<QInputMethodEvent*>(event)->commitString())) return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void JumpWindow::onModeClicked() {
     const bool byName = 选择框1->isChecked();
     标签1->setText(byName ? kPromptByName : kPromptByNumber);
-    编辑框_跳转->setValidator(byName ? nullptr : integerInput_);
     setWindowTitle(byName ? kTitleByName : kTitleByNumber);
 }
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 #include <QWidget>
 
 namespace editing {
@@ -18,10 +17,10 @@ class JumpWindow : public QWidget {
   public:
     JumpWindow(app::Program& program, QWidget* owner);
 
-    QLabel* 标签1;
-    QLineEdit* 编辑框_跳转;
-    QCheckBox* 选择框1;
-    QPushButton* 按钮_开始跳转;
+    QLabel* 标签1 = nullptr;
+    QLineEdit* 编辑框_跳转 = nullptr;
+    QCheckBox* 选择框1 = nullptr;
+    QPushButton* 按钮_开始跳转 = nullptr;
 
     static constexpr int kOuterWidth = 379;
     static constexpr int kOuterHeight = 114;
@@ -31,6 +30,7 @@ class JumpWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void onModeClicked();
@@ -40,7 +40,6 @@ class JumpWindow : public QWidget {
     void jumpByNumber();
 
     app::Program& p_;
-    QValidator* integerInput_;
 };
 
 // "跳转页面(&T)": opens JumpWindow, or brings the open one to the front.

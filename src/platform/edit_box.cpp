@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -86,8 +87,9 @@ void EditBox::setTextFont(const QString& family, int pixelHeight, bool bold) {
     const QByteArray name = family.toUtf8();
     SendScintilla(SCI_STYLESETFONT, static_cast<unsigned long>(STYLE_DEFAULT), name.constData());
     SendScintilla(SCI_STYLESETFONT, 0UL, name.constData());
-    // Sizes are in points; at 96 dots per inch a point is 4/3 pixels.
-    const long hundredths = pixelHeight * 75L;
+    // Sizes are in points: a pixel height becomes points at the screen's dots per inch.
+    const int dotsPerInch = logicalDpiY() > 0 ? logicalDpiY() : 96;
+    const long hundredths = std::lround(pixelHeight * 7200.0 / dotsPerInch);
     styleAll(SCI_STYLESETSIZEFRACTIONAL, hundredths);
     styleAll(SCI_STYLESETBOLD, bold ? 1 : 0);
 }

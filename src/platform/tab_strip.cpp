@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 namespace platform {
 
@@ -102,6 +103,10 @@ void TabStrip::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QTabBar::mouseReleaseEvent(event);
+}
+
+void TabStrip::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 } // namespace platform

@@ -40,6 +40,8 @@ class TabStrip : public QTabBar {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The wheel does not turn pages: a page changes only by a click or by the program.
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void selectSilently(int index);

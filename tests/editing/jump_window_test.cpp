@@ -6,8 +6,10 @@
 #include "support/app_fixture.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
+#include <functional>
 
 using editing::JumpWindow;
 using testing_support::AppFixture;
@@ -158,6 +160,43 @@ TEST_F(JumpWindowLayout, TheModeSwitchChangesPromptTitleAndInput) {
         EXPECT_EQ(jump.编辑框_跳转->text(), "kept") << c.what << ": the box's text is not touched";
         enter(jump, c.typed);
         EXPECT_EQ(jump.编辑框_跳转->text(), c.accepted) << c.what;
+    }
+}
+
+TEST_F(JumpWindowLayout, NumberModeFiltersWhatIsTypedNotWhatTheBoxHolds) {
+    JumpWindow& jump = open();
+    switchMode(jump);
+    enter(jump, "notes");
+    switchMode(jump); // back to number mode with a name in the box
+    QLineEdit* box = jump.编辑框_跳转;
+    box->setCursorPosition(box->text().size());
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        QString after;
+    } steps[] = {
+        {"Backspace", [&] { QTest::keyClick(box, Qt::Key_Backspace); }, "note"},
+        {"a digit", [&] { QTest::keyClick(box, '7'); }, "note7"},
+        {"a minus", [&] { QTest::keyClick(box, '-'); }, "note7-"},
+        {"a letter", [&] { QTest::keyClick(box, 'x'); }, "note7-"},
+        {"a blank", [&] { QTest::keyClick(box, ' '); }, "note7-"},
+        {"a Chinese character", [&] {
+             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, "页");
+             QApplication::sendEvent(box, &press);
+         }, "note7-"},
+        {"a committed input-method text", [&] {
+             QInputMethodEvent commit;
+             commit.setCommitString("页");
+             QApplication::sendEvent(box, &commit);
+         }, "note7-"},
+        {"Home, then Delete", [&] {
+             QTest::keyClick(box, Qt::Key_Home);
+             QTest::keyClick(box, Qt::Key_Delete);
+         }, "ote7-"},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(box->text(), step.after) << step.what;
     }
 }
 

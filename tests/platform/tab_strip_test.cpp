@@ -1,6 +1,8 @@
 #include "platform/tab_strip.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using platform::TabStrip;
@@ -97,5 +99,13 @@ TEST(TabStrip, MouseButtons) {
 
     QTest::mouseClick(&s.strip, Qt::LeftButton, {}, second);
     EXPECT_EQ(pressed.size(), 2u) << "a press on the current tab is reported too";
+    EXPECT_EQ(s.eventsAt.size(), 1u);
+
+    for (const int delta : {120, -120}) {
+        QWheelEvent wheel(second, s.strip.mapToGlobal(second), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&s.strip, &wheel);
+        EXPECT_EQ(s.strip.current(), 2) << "the wheel turns no page (" << delta << ")";
+    }
     EXPECT_EQ(s.eventsAt.size(), 1u);
 }
