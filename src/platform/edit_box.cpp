@@ -1,11 +1,13 @@
 #include "platform/edit_box.h"
 
+#include "platform/clipboard.h"
 #include "platform/codepage.h"
 #include "platform/drop_text.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -97,7 +99,13 @@ void EditBox::setTextFont(const QString& family, int pixelHeight, bool bold) {
 bool EditBox::eventFilter(QObject* watched, QEvent* event) {
     // Drops reach the viewport, where the library would insert dropped text; the program
     // takes every drop as a list of paths instead.
-    if (watched != viewport() || !onDrop) return QsciScintillaBase::eventFilter(watched, event);
+    if (watched != viewport()) return QsciScintillaBase::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+        pastePrimarySelection(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return true;
+    }
+    if (!onDrop) return QsciScintillaBase::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
@@ -124,6 +132,19 @@ bool EditBox::eventFilter(QObject* watched, QEvent* event) {
     default:
         return QsciScintillaBase::eventFilter(watched, event);
     }
+}
+
+QMimeData* EditBox::toMimeData(const QByteArray& text, bool) const {
+    return clipboard::mimeDataFor(codepage::encode(std::string_view(text.constData(), text.size())));
+}
+
+void EditBox::pastePrimarySelection(QPoint at) {
+    // The library's own middle-click paste goes through QString and rewrites line ends.
+    const auto bytes = clipboard::text(clipboard::Board::Selection);
+    if (!bytes) return;
+    const long position = SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(at.x()), at.y());
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(position));
+    replaceSelection(codepage::decode(*bytes));
 }
 
 bool EditBox::hasSelection() const {

@@ -48,6 +48,8 @@ class EditBox : public QsciScintillaBase {
     // Anchor at 0, caret at the end, scrolled into view.
     void selectAll();
     void undo();
+    // Inserts the primary selection's text at a point of the box (the middle button).
+    void pastePrimarySelection(QPoint at);
 
     // Leaves the keys of the program's edit commands to the window's shortcuts, and drops
     // the box's own clipboard paths (its keys and pop-up menu), which go through QString and
@@ -58,6 +60,8 @@ class EditBox : public QsciScintillaBase {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // What the library puts on the clipboard or the primary selection: the exact bytes too.
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
 
   private:
     void styleAll(unsigned msg, long value);

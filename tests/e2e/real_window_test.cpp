@@ -166,6 +166,21 @@ TEST_F(RealWindow, TypesIntoTheFirstPageAndSavesWithCtrlS) {
     EXPECT_EQ(bytesOf(dir / "b.txt"), "other file");
 }
 
+TEST_F(RealWindow, AMiddleClickPastesThePrimarySelectionByteForByte) {
+    const std::string text = "ab\x80\xff\rcd\nef \xd6\xd0"; // no GBK, a lone CR and LF, GBK
+    put(dir / "a.txt", text);
+    launch({(dir / "a.txt").string()});
+    const std::string window = waitForWindow("汀页本");
+    ASSERT_FALSE(window.empty());
+    std::this_thread::sleep_for(500ms);
+    key(window, "ctrl+a ctrl+End"); // selected, then the caret to the end; the selection stays primary
+    // Far right, below the text: the nearest place is the end of the text.
+    run("xdotool mousemove --window " + window + " 700 400 click 2");
+    std::this_thread::sleep_for(300ms);
+    key(window, "ctrl+s");
+    EXPECT_EQ(bytesOf(dir / "a.txt"), text + text);
+}
+
 TEST_F(RealWindow, ClosingThroughTheWindowSystemRunsTheReview) {
     put(dir / "a.txt", "content");
     launch({(dir / "a.txt").string()});
